@@ -1,0 +1,94 @@
+// Start-up: SDL video, the command line, the display and the initial graphics state.
+#include "app/app.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <cstdio>
+
+int32_t screenWidth = 1024;
+int32_t screenHeight = 768;
+int32_t halfWidth = 512;
+int32_t halfHeight = 384;
+float aspectRatio = 1024.0f / 768.0f;
+bool fullscreen = true;
+ClockReading clockReading{0, 0, 0};
+
+namespace {
+
+void computeHalves() {
+    halfWidth = screenWidth / 2;
+    halfHeight = screenHeight / 2;
+}
+
+} // namespace
+
+void initGraphicsState(int32_t width, int32_t height) {
+    aspectRatio = static_cast<float>(static_cast<double>(width) / static_cast<double>(height));
+    glShadeModel(GL_SMOOTH);
+    glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
+    glClearDepth(1.0);
+    glDisable(GL_DEPTH_TEST);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
+    glEnable(GL_TEXTURE_2D);
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60.0, aspectRatio, 1.0, 1024.0);
+}
+
+void runKronvale(int argc, char* argv[]) {
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+        std::fprintf(stderr, "Video initialization failed: %s\n", SDL_GetError());
+        quitProgram(1);
+    }
+
+    screenWidth = 1024;
+    screenHeight = 768;
+    fullscreen = true;
+
+    if (argc >= 2) {
+        DisplayRequest request = parseCommandLine(argc, argv);
+        if (request.badFirstArgument) {
+            // Shown before any display exists; start-up goes on once it is dismissed.
+            showMessageBox("Error", firstParameterMessage);
+        }
+        fullscreen = request.fullscreen;
+        screenWidth = request.width;
+        screenHeight = request.height;
+        if (!fullscreen) {
+            SDL_WM_SetCaption(windowCaption, nullptr);
+        }
+    }
+
+    computeHalves();
+
+    const Uint32 flags = fullscreen ? (SDL_OPENGL | SDL_FULLSCREEN) : SDL_OPENGL;
+    SDL_Surface* display = SDL_SetVideoMode(screenWidth, screenHeight, 32, flags);
+    if (display == nullptr) {
+        std::fprintf(stderr, "Video mode set failed: %s\n", SDL_GetError());
+        quitProgram(1);
+    }
+    // A size of 0 opens the desktop's size: take what was really opened, so
+    // that neither the halves nor the aspect ratio come out as 0.
+    if (display->w != screenWidth || display->h != screenHeight) {
+        screenWidth = display->w;
+        screenHeight = display->h;
+        computeHalves();
+    }
+
+    // Label storage is allocated here.
+
+    initGraphicsState(screenWidth, screenHeight);
+
+    // The stroke font is built here.
+    // The camera gets its start-up placement here.
+
+    clockReading = readLocalTime();
+
+    // The label chains are created here.
+
+    hidePointer();
+
+    runMainLoop();
+}

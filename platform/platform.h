@@ -1,0 +1,22 @@
+// The seam to the operating system: local time, the error message box and the pointer.
+#pragma once
+
+#include <cstdint>
+
+// Local time of day; the date plays no part anywhere in the program.
+struct ClockReading {
+    uint16_t hour;   // 0 to 23
+    uint16_t minute; // 0 to 59
+    uint16_t second; // 0 to 59 (60 only if the system reports a leap second)
+};
+
+ClockReading readLocalTime();
+
+// A modal message with an OK button. Returns once the user has dismissed it,
+// or at once where no dialog can be shown. The text also goes to standard
+// error as one line, so it is never lost.
+void showMessageBox(const char* title, const char* text);
+
+// Hides the system pointer over the display while keeping absolute mouse
+// positions. Needs the display to be open.
+void hidePointer();

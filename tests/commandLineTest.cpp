@@ -1,0 +1,84 @@
+// Command-line reading: display mode, size and the bad first word.
+#include "app/app.h"
+
+#include <climits>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+DisplayRequest parse(std::vector<const char*> args) {
+    args.insert(args.begin(), "kronvale");
+    return parseCommandLine(static_cast<int>(args.size()), args.data());
+}
+
+void expectRequest(const DisplayRequest& got, bool fullscreen, int32_t width, int32_t height,
+                   bool bad) {
+    EXPECT_EQ(got.fullscreen, fullscreen);
+    EXPECT_EQ(got.width, width);
+    EXPECT_EQ(got.height, height);
+    EXPECT_EQ(got.badFirstArgument, bad);
+}
+
+} // namespace
+
+TEST(CommandLine, ModesAndSizesFollowTheTable) {
+    expectRequest(parse({}), true, 1024, 768, false);
+    expectRequest(parse({"fullscreen"}), true, 1024, 768, false);
+    expectRequest(parse({"window"}), false, 1024, 768, false);
+    expectRequest(parse({"window", "800", "600"}), false, 800, 600, false);
+    expectRequest(parse({"fullscreen", "640", "480"}), true, 640, 480, false);
+}
+
+TEST(CommandLine, SizeIsReadOnlyWithExactlyThreeArguments) {
+    expectRequest(parse({"window", "800"}), false, 1024, 768, false);
+    expectRequest(parse({"fullscreen", "640", "480", "x"}), true, 1024, 768, false);
+}
+
+TEST(CommandLine, WordsAreCaseSensitiveAndTheSizeCountsAnyway) {
+    expectRequest(parse({"Window"}), true, 1024, 768, true);
+    expectRequest(parse({"Window", "800", "600"}), true, 800, 600, true);
+    expectRequest(parse({"FULLSCREEN"}), true, 1024, 768, true);
+    expectRequest(parse({""}), true, 1024, 768, true);
+    expectRequest(parse({"windows"}), true, 1024, 768, true);
+}
+
+TEST(CommandLine, SizesTakeNumbersAsTheyStand) {
+    expectRequest(parse({"window", "801", "601"}), false, 801, 601, false);
+    expectRequest(parse({"window", "0", "0"}), false, 0, 0, false);
+    expectRequest(parse({"window", "-5", "-5"}), false, -5, -5, false);
+    expectRequest(parse({"window", "wide", "tall"}), false, 0, 0, false);
+}
+
+TEST(ParseDimension, ReadsLikeAtoi) {
+    EXPECT_EQ(parseDimension("800"), 800);
+    EXPECT_EQ(parseDimension("  42"), 42);
+    EXPECT_EQ(parseDimension("\t\n+17"), 17);
+    EXPECT_EQ(parseDimension("-5"), -5);
+    EXPECT_EQ(parseDimension("640x480"), 640);
+    EXPECT_EQ(parseDimension("007"), 7);
+    EXPECT_EQ(parseDimension("x640"), 0);
+    EXPECT_EQ(parseDimension(""), 0);
+    EXPECT_EQ(parseDimension("-"), 0);
+    EXPECT_EQ(parseDimension("+-3"), 0);
+    EXPECT_EQ(parseDimension(" - 3"), 0);
+    EXPECT_EQ(parseDimension("0x20"), 0);
+    EXPECT_EQ(parseDimension("1e3"), 1);
+    EXPECT_EQ(parseDimension(nullptr), 0);
+}
+
+TEST(ParseDimension, ClampsToThe32BitRange) {
+    EXPECT_EQ(parseDimension("2147483647"), INT32_MAX);
+    EXPECT_EQ(parseDimension("2147483648"), INT32_MAX);
+    EXPECT_EQ(parseDimension("99999999999999999999999999"), INT32_MAX);
+    EXPECT_EQ(parseDimension("-2147483648"), INT32_MIN);
+    EXPECT_EQ(parseDimension("-2147483649"), INT32_MIN);
+    EXPECT_EQ(parseDimension("-99999999999999999999999999"), INT32_MIN);
+    EXPECT_EQ(parseDimension("00000000000000000000000012"), 12);
+}
+
+TEST(CommandLine, MessageIsWordForWord) {
+    EXPECT_STREQ(firstParameterMessage, "First parameter was not either lowercase 'fullscreen' or "
+                                        "'window' (no quotes), ignored.");
+    EXPECT_STREQ(windowCaption, "Kronvale");
+}

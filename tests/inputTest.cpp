@@ -1,0 +1,242 @@
+// Input events applied to the mouse state and the view mode, one by one and
+// through a real SDL event queue.
+#include "app/app.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+
+SDL_Event keyDown(SDLKey key) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.type = SDL_KEYDOWN;
+    event.key.state = SDL_PRESSED;
+    event.key.keysym.sym = key;
+    return event;
+}
+
+SDL_Event keyUp(SDLKey key) {
+    SDL_Event event = keyDown(key);
+    event.type = event.key.type = SDL_KEYUP;
+    event.key.state = SDL_RELEASED;
+    return event;
+}
+
+SDL_Event motion(Uint16 x, Uint16 y) {
+    SDL_Event event{};
+    event.type = event.motion.type = SDL_MOUSEMOTION;
+    event.motion.x = x;
+    event.motion.y = y;
+    return event;
+}
+
+SDL_Event button(Uint8 type, Uint8 which, Uint16 x = 7, Uint16 y = 9) {
+    SDL_Event event{};
+    event.type = event.button.type = type;
+    event.button.button = which;
+    event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    event.button.x = x;
+    event.button.y = y;
+    return event;
+}
+
+SDL_Event ofType(Uint8 type) {
+    SDL_Event event{};
+    event.type = type;
+    return event;
+}
+
+class Input : public ::testing::Test {
+protected:
+    void SetUp() override {
+        mouseX = 0;
+        mouseY = 0;
+        leftButtonDown = false;
+        rightButtonDown = false;
+        idleFrames = 0;
+        viewMode = Orbit;
+    }
+};
+
+} // namespace
+
+TEST_F(Input, MotionSetsThePositionAndWakesTheMouse) {
+    idleFrames = 50;
+    EXPECT_EQ(handleEvent(motion(700, 100)), InputResult::Continue);
+    EXPECT_EQ(mouseX, 700);
+    EXPECT_EQ(mouseY, 100);
+    EXPECT_EQ(idleFrames, 0);
+    // The largest window coordinate arrives unchanged, not as a negative number.
+    handleEvent(motion(65535, 65535));
+    EXPECT_EQ(mouseX, 65535);
+    EXPECT_EQ(mouseY, 65535);
+}
+
+TEST_F(Input, SeveralMotionsLastWins) {
+    handleEvent(motion(1, 2));
+    handleEvent(motion(300, 400));
+    handleEvent(motion(5, 6));
+    EXPECT_EQ(mouseX, 5);
+    EXPECT_EQ(mouseY, 6);
+}
+
+TEST_F(Input, SpaceTogglesAndTwiceChangesNothing) {
+    handleEvent(keyDown(SDLK_SPACE));
+    EXPECT_EQ(viewMode, Fly);
+    handleEvent(keyDown(SDLK_SPACE));
+    EXPECT_EQ(viewMode, Orbit);
+    // Anything but Orbit counts as "not Orbit" and toggles back to it.
+    viewMode = 7;
+    handleEvent(keyDown(SDLK_SPACE));
+    EXPECT_EQ(viewMode, Orbit);
+}
+
+TEST_F(Input, ButtonsOneAndThreeSetFlagsEveryButtonWakes) {
+    struct Case {
+        Uint8 which;
+        bool left;
+        bool right;
+    };
+    const Case cases[] = {{SDL_BUTTON_LEFT, true, false},     {SDL_BUTTON_MIDDLE, false, false},
+                          {SDL_BUTTON_RIGHT, false, true},    {SDL_BUTTON_WHEELUP, false, false},
+                          {SDL_BUTTON_WHEELDOWN, false, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.which));
+        SetUp();
+        mouseX = 11;
+        mouseY = 12;
+        idleFrames = 30;
+        EXPECT_EQ(handleEvent(button(SDL_MOUSEBUTTONDOWN, c.which)), InputResult::Continue);
+        EXPECT_EQ(leftButtonDown, c.left);
+        EXPECT_EQ(rightButtonDown, c.right);
+        EXPECT_EQ(idleFrames, 0);
+        idleFrames = 30;
+        handleEvent(button(SDL_MOUSEBUTTONUP, c.which));
+        EXPECT_FALSE(leftButtonDown);
+        EXPECT_FALSE(rightButtonDown);
+        EXPECT_EQ(idleFrames, 0);
+        // Button events carry a position, but it is not taken.
+        EXPECT_EQ(mouseX, 11);
+        EXPECT_EQ(mouseY, 12);
+    }
+}
+
+TEST_F(Input, BothButtonsAreTrackedApart) {
+    handleEvent(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
+    handleEvent(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT));
+    handleEvent(button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT));
+    EXPECT_FALSE(leftButtonDown);
+    EXPECT_TRUE(rightButtonDown);
+}
+
+TEST_F(Input, KeysNeitherWakeTheMouseNorActOnRelease) {
+    idleFrames = 40;
+    handleEvent(keyUp(SDLK_SPACE));
+    handleEvent(keyUp(SDLK_ESCAPE));
+    handleEvent(keyDown(SDLK_a));
+    handleEvent(keyDown(SDLK_RETURN));
+    EXPECT_EQ(viewMode, Orbit);
+    EXPECT_EQ(idleFrames, 40);
+    handleEvent(keyDown(SDLK_SPACE));
+    EXPECT_EQ(idleFrames, 40);
+}
+
+TEST_F(Input, EscapeAndCloseRequestAskToQuit) {
+    EXPECT_EQ(handleEvent(keyDown(SDLK_ESCAPE)), InputResult::Quit);
+    EXPECT_EQ(handleEvent(ofType(SDL_QUIT)), InputResult::Quit);
+    handleEvent(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
+    EXPECT_EQ(handleEvent(keyDown(SDLK_ESCAPE)), InputResult::Quit);
+}
+
+TEST_F(Input, OtherEventsAreDropped) {
+    idleFrames = 3;
+    const Uint8 types[] = {SDL_ACTIVEEVENT,  SDL_JOYAXISMOTION, SDL_JOYBUTTONDOWN, SDL_VIDEORESIZE,
+                           SDL_VIDEOEXPOSE,  SDL_SYSWMEVENT,    SDL_USEREVENT};
+    for (Uint8 type : types) {
+        EXPECT_EQ(handleEvent(ofType(type)), InputResult::Continue);
+    }
+    EXPECT_EQ(idleFrames, 3);
+    EXPECT_EQ(mouseX, 0);
+    EXPECT_EQ(viewMode, Orbit);
+    EXPECT_FALSE(leftButtonDown);
+}
+
+TEST_F(Input, IdleFramesCountUpAndSaturate) {
+    countIdleFrame();
+    EXPECT_EQ(idleFrames, 1);
+    handleEvent(motion(3, 4));
+    countIdleFrame();
+    EXPECT_EQ(idleFrames, 1);
+    idleFrames = INT32_MAX - 1;
+    countIdleFrame();
+    EXPECT_EQ(idleFrames, INT32_MAX);
+    countIdleFrame();
+    EXPECT_EQ(idleFrames, INT32_MAX);
+}
+
+// The real queue, with SDL's event-only dummy video driver.
+class EventQueue : public Input {
+protected:
+    void SetUp() override {
+        Input::SetUp();
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    }
+    void TearDown() override { SDL_Quit(); }
+
+    static void push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 0) << SDL_GetError(); }
+};
+
+TEST_F(EventQueue, PollDrainsEverythingInOrder) {
+    push(motion(10, 20));
+    push(keyDown(SDLK_SPACE));
+    push(motion(30, 40));
+    push(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT));
+    push(keyDown(SDLK_SPACE));
+    push(keyDown(SDLK_SPACE));
+    idleFrames = 9;
+    pollInput();
+    EXPECT_EQ(mouseX, 30);
+    EXPECT_EQ(mouseY, 40);
+    EXPECT_TRUE(rightButtonDown);
+    EXPECT_EQ(viewMode, Fly);
+    EXPECT_EQ(idleFrames, 0);
+    SDL_Event left;
+    EXPECT_EQ(SDL_PollEvent(&left), 0);
+}
+
+namespace {
+
+void reportInputAtExit() {
+    std::fprintf(stderr, "at exit: mouse %d,%d left %d\n", static_cast<int>(mouseX),
+                 static_cast<int>(mouseY), leftButtonDown ? 1 : 0);
+}
+
+} // namespace
+
+TEST_F(EventQueue, EscapeEndsTheProcessAtOnceWithStatusZero) {
+    push(motion(10, 20));
+    push(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
+    push(keyDown(SDLK_ESCAPE));
+    push(motion(99, 99));
+    // Exit handlers still run, and the motion queued after Escape is never applied.
+    EXPECT_EXIT(
+        {
+            std::atexit(reportInputAtExit);
+            pollInput();
+        },
+        ::testing::ExitedWithCode(0), "at exit: mouse 10,20 left 1");
+}
+
+TEST_F(EventQueue, CloseRequestEndsTheProcessWithStatusZero) {
+    push(ofType(SDL_QUIT));
+    EXPECT_EXIT(pollInput(), ::testing::ExitedWithCode(0), "");
+}
+
+TEST(QuitProgram, EndsWithTheGivenStatus) {
+    EXPECT_EXIT(quitProgram(1), ::testing::ExitedWithCode(1), "");
+    EXPECT_EXIT(quitProgram(0), ::testing::ExitedWithCode(0), "");
+}
