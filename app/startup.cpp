@@ -61,6 +61,18 @@ void runKronvale(int argc, char* argv[]) {
         }
     }
 
+    // SDL takes a zero size to mean the desktop's; ask for that size outright,
+    // since full-screen a zero would otherwise open a display one pixel wide.
+    const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
+    if (desktop != nullptr) {
+        if (screenWidth == 0) {
+            screenWidth = desktop->current_w;
+        }
+        if (screenHeight == 0) {
+            screenHeight = desktop->current_h;
+        }
+    }
+
     computeHalves();
 
     const Uint32 flags = fullscreen ? (SDL_OPENGL | SDL_FULLSCREEN) : SDL_OPENGL;
@@ -69,8 +81,8 @@ void runKronvale(int argc, char* argv[]) {
         std::fprintf(stderr, "Video mode set failed: %s\n", SDL_GetError());
         quitProgram(1);
     }
-    // A size of 0 opens the desktop's size: take what was really opened, so
-    // that neither the halves nor the aspect ratio come out as 0.
+    // Take what was really opened, so that neither the halves nor the aspect
+    // ratio can come out as 0.
     if (display->w != screenWidth || display->h != screenHeight) {
         screenWidth = display->w;
         screenHeight = display->h;

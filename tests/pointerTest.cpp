@@ -1,0 +1,89 @@
+// The hidden pointer on a full-screen display: invisible, yet positions stay absolute.
+#include "platform/platform.h"
+#include "testDisplay.h"
+
+#include <X11/Xlib.h>
+#include <X11/extensions/Xfixes.h>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+class HiddenPointer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        KRONVALE_REQUIRE_DISPLAY(0, 0, SDL_OPENGL | SDL_FULLSCREEN);
+        hidePointer();
+        drainEvents();
+    }
+
+    // Lets the display settle (mapped, focused, grabbed) before the pointer moves.
+    static void drainEvents() {
+        for (int pass = 0; pass < 30; ++pass) {
+            SDL_Event event;
+            while (SDL_PollEvent(&event)) {
+            }
+            SDL_Delay(10);
+        }
+    }
+
+    // Moves the real pointer as a device would and returns the last position SDL reports.
+    static bool moveAndRead(int x, int y, int* gotX, int* gotY) {
+        std::string command = "xdotool mousemove " + std::to_string(x) + " " + std::to_string(y);
+        if (std::system(command.c_str()) != 0) {
+            ADD_FAILURE() << "xdotool could not move the pointer";
+            return false;
+        }
+        bool seen = false;
+        for (int wait = 0; wait < 200; ++wait) {
+            SDL_Event event;
+            while (SDL_PollEvent(&event)) {
+                if (event.type == SDL_MOUSEMOTION) {
+                    *gotX = event.motion.x;
+                    *gotY = event.motion.y;
+                    seen = true;
+                }
+            }
+            if (seen && *gotX == x && *gotY == y) {
+                return true;
+            }
+            SDL_Delay(10);
+        }
+        return seen;
+    }
+};
+
+} // namespace
+
+TEST_F(HiddenPointer, MotionStillReportsAbsolutePositions) {
+    SDL_Surface* screen = SDL_GetVideoSurface();
+    ASSERT_NE(screen, nullptr);
+    const int points[][2] = {{100, 200}, {screen->w - 3, screen->h - 2}, {3, 5}, {512, 1}};
+    for (const auto& point : points) {
+        int x = -1, y = -1;
+        EXPECT_TRUE(moveAndRead(point[0], point[1], &x, &y));
+        EXPECT_EQ(x, point[0]);
+        EXPECT_EQ(y, point[1]);
+    }
+}
+
+TEST_F(HiddenPointer, ThePointerImageIsFullyTransparent) {
+    int x = 0, y = 0;
+    moveAndRead(300, 300, &x, &y);
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+    int eventBase = 0, errorBase = 0;
+    ASSERT_TRUE(XFixesQueryExtension(display, &eventBase, &errorBase));
+    XFixesCursorImage* image = XFixesGetCursorImage(display);
+    ASSERT_NE(image, nullptr);
+    int opaque = 0;
+    for (int i = 0; i < image->width * image->height; ++i) {
+        if ((image->pixels[i] >> 24) != 0) {
+            ++opaque;
+        }
+    }
+    EXPECT_EQ(opaque, 0) << image->width << "x" << image->height << " cursor";
+    XFree(image);
+    XCloseDisplay(display);
+}
