@@ -4,6 +4,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 int32_t screenWidth = 1024;
 int32_t screenHeight = 768;
@@ -18,6 +20,18 @@ namespace {
 void computeHalves() {
     halfWidth = screenWidth / 2;
     halfHeight = screenHeight / 2;
+}
+
+// With no display to reach, SDL 2 underneath falls back to drawing off-screen,
+// where nobody could see the clock or press Escape. Unless asked for by name,
+// that counts as no video device at all.
+bool onlyOffscreenVideo() {
+    char name[32] = "";
+    if (SDL_VideoDriverName(name, sizeof name) == nullptr || std::strcmp(name, "offscreen") != 0) {
+        return false;
+    }
+    const char* requested = std::getenv("SDL_VIDEODRIVER");
+    return requested == nullptr || std::strcmp(requested, "offscreen") != 0;
 }
 
 } // namespace
@@ -40,6 +54,10 @@ void initGraphicsState(int32_t width, int32_t height) {
 void runKronvale(int argc, char* argv[]) {
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         std::fprintf(stderr, "Video initialization failed: %s\n", SDL_GetError());
+        quitProgram(1);
+    }
+    if (onlyOffscreenVideo()) {
+        std::fprintf(stderr, "Video initialization failed: %s\n", "No available video device");
         quitProgram(1);
     }
 

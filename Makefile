@@ -1,0 +1,18 @@
+# Two commands do everything: `make run` builds and starts Kronvale,
+# `make test` builds it and runs every test. Both install missing Debian
+# packages first when run as root (see scripts/setup).
+#
+#   make run ARGS="window 800 600"
+
+ARGS ?=
+
+.PHONY: run test clean
+
+run:
+	scripts/run $(ARGS)
+
+test:
+	scripts/test
+
+clean:
+	rm -rf build

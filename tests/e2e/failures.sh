@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Start-up failures: one line on standard error and status 1.
+. "$(dirname "$0")/lib.sh"
+start_xvfb
+
+# check_failure WHAT PREFIX ARGS...: exit status 1 and one line PREFIX plus SDL's own text.
+check_failure() {
+    local what=$1 prefix=$2 text
+    shift 2
+    launch "$@"
+    wait_exit 5
+    expect_eq "$what: status 1" 1 "$exit_status"
+    text=$(stderr_text)
+    expect_eq "$what: one line on standard error" 1 "$(printf '%s\n' "$text" | wc -l)"
+    case "$text" in
+    "$prefix"?*) ok "$what: '$text'" ;;
+    *) fail "$what: expected '$prefix' and SDL's text, got '$text'" ;;
+    esac
+}
+
+launch_env=(SDL_VIDEODRIVER=bogus)
+check_failure "unknown video driver" "Video initialization failed: " window 800 600
+# Without a display SDL would fall back to drawing where nobody sees it.
+launch_env=(DISPLAY= WAYLAND_DISPLAY=)
+launch window 800 600
+wait_exit 5
+expect_eq "no display at all: status 1" 1 "$exit_status"
+expect_eq "no display at all: says so" "Video initialization failed: No available video device" \
+    "$(grep '^Video' "$work/stderr")"
+launch_env=(DISPLAY= WAYLAND_DISPLAY= SDL_VIDEODRIVER=offscreen)
+launch window 320 240
+sleep 1
+if running; then ok "off-screen drawing when asked for by name"; else fail "off-screen drawing when asked for by name ($(stderr_text))"; fi
+kill -TERM "$kronvale_pid"
+wait_exit 1
+launch_env=()
+check_failure "negative size" "Video mode set failed: " window -5 -5
+check_failure "negative size full-screen" "Video mode set failed: " fullscreen -5 -5
+expect_eq "no window is left behind" "" "$(xdotool search --name Kronvale 2> /dev/null)"
+
+finish

@@ -1,0 +1,161 @@
+# Helpers for the end-to-end tests: a private Xvfb, the real program started
+# and driven with real input, screenshots, and checks that report what failed.
+# Sourced by each test script with the program's path as $1.
+
+set -u
+
+KRONVALE=${1:?usage: $0 PATH-TO-KRONVALE [PATH-TO-SEND-CLOSE]}
+SEND_CLOSE=${2:-}
+work=$(mktemp -d "${TMPDIR:-/tmp}/kronvale-e2e.XXXXXX")
+xvfb_pid=
+kronvale_pid=
+failures=0
+checks=0
+launch_env=()
+
+cleanup() {
+    if [ -n "$kronvale_pid" ] && kill -0 "$kronvale_pid" 2> /dev/null; then
+        kill -KILL "$kronvale_pid" 2> /dev/null
+        wait "$kronvale_pid" 2> /dev/null
+    fi
+    if [ -n "$xvfb_pid" ]; then
+        kill -TERM "$xvfb_pid" 2> /dev/null
+        wait "$xvfb_pid" 2> /dev/null
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+for tool in Xvfb xdotool xwininfo import convert perl; do
+    if ! command -v "$tool" > /dev/null 2>&1; then
+        echo "FAIL: $tool is missing; run the test command (make test) to install it"
+        exit 1
+    fi
+done
+
+perl=$(command -v perl)
+
+ok() {
+    checks=$((checks + 1))
+    echo "ok - $*"
+}
+
+fail() {
+    checks=$((checks + 1))
+    failures=$((failures + 1))
+    echo "FAIL - $*"
+}
+
+# expect_eq WHAT EXPECTED ACTUAL
+expect_eq() {
+    if [ "$2" = "$3" ]; then
+        ok "$1"
+    else
+        fail "$1: expected '$2', got '$3'"
+    fi
+}
+
+finish() {
+    echo "$((checks - failures)) passed, $failures failed"
+    [ "$failures" -eq 0 ]
+    exit
+}
+
+# A private X server with a 1024 by 768 screen on a free display number.
+start_xvfb() {
+    Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9> "$work/display" 2> "$work/xvfb.log" &
+    xvfb_pid=$!
+    for _ in $(seq 200); do
+        if [ -s "$work/display" ]; then
+            export DISPLAY=":$(head -n 1 "$work/display")"
+            return 0
+        fi
+        sleep 0.05
+    done
+    echo "FAIL: Xvfb did not start"
+    cat "$work/xvfb.log"
+    exit 1
+}
+
+# launch ARGS...: starts the program in the background, its stderr kept.
+# Extra environment comes from the launch_env array.
+launch() {
+    # A background job of a script starts with SIGINT ignored; a user's program would not.
+    env ${launch_env[@]+"${launch_env[@]}"} "$perl" -e '$SIG{INT} = "DEFAULT"; exec @ARGV or die' \
+        "$KRONVALE" "$@" 2> "$work/stderr" > /dev/null &
+    kronvale_pid=$!
+}
+
+running() {
+    [ -n "$kronvale_pid" ] && [ -e "/proc/$kronvale_pid" ] &&
+        [ "$(awk '{print $3}' "/proc/$kronvale_pid/stat" 2> /dev/null)" != "Z" ]
+}
+
+# wait_exit SECONDS: waits for the program to end; sets exit_status
+# (or "running" if it is still going when the time is up).
+wait_exit() {
+    local steps
+    steps=$(awk -v s="$1" 'BEGIN { print int(s * 50) }')
+    for _ in $(seq "$steps"); do
+        running || break
+        sleep 0.02
+    done
+    if running; then
+        exit_status=running
+        kill -KILL "$kronvale_pid" 2> /dev/null
+        wait "$kronvale_pid" 2> /dev/null
+    else
+        wait "$kronvale_pid"
+        exit_status=$?
+    fi
+    kronvale_pid=
+}
+
+# find_window: the program's display window, by process id; empty if none shows up.
+find_window() {
+    local id
+    for _ in $(seq 200); do
+        id=$(xdotool search --onlyvisible --pid "$kronvale_pid" 2> /dev/null | head -n 1)
+        if [ -n "$id" ]; then
+            # Give it a moment to draw its first frames.
+            sleep 0.3
+            echo "$id"
+            return 0
+        fi
+        running || return 1
+        sleep 0.05
+    done
+    return 1
+}
+
+# geometry WINDOW: "WIDTHxHEIGHT+X+Y" of the window on the screen.
+geometry() {
+    xwininfo -id "$1" | awk '
+        /Absolute upper-left X/ { x = $NF }
+        /Absolute upper-left Y/ { y = $NF }
+        /Width:/ { w = $NF }
+        /Height:/ { h = $NF }
+        END { printf "%sx%s+%s+%s\n", w, h, x, y }'
+}
+
+window_name() {
+    xwininfo -id "$1" | sed -n 's/^xwininfo: Window id: [^ ]* //p'
+}
+
+screenshot() {
+    import -window root "$work/screen.png"
+}
+
+# pixel X Y: "R,G,B" of the last screenshot at that point.
+pixel() {
+    convert "$work/screen.png" -format \
+        "%[fx:round(255*p{$1,$2}.r)],%[fx:round(255*p{$1,$2}.g)],%[fx:round(255*p{$1,$2}.b)]" info:
+}
+
+pointer_position() {
+    xdotool getmouselocation | sed 's/^x:\([0-9]*\) y:\([0-9]*\).*/\1,\2/'
+}
+
+stderr_text() {
+    cat "$work/stderr"
+}
