@@ -13,11 +13,14 @@ failures=0
 checks=0
 launch_env=()
 
+launched=()
+
 cleanup() {
-    if [ -n "$kronvale_pid" ] && kill -0 "$kronvale_pid" 2> /dev/null; then
-        kill -KILL "$kronvale_pid" 2> /dev/null
-        wait "$kronvale_pid" 2> /dev/null
-    fi
+    local pid
+    for pid in ${launched[@]+"${launched[@]}"}; do
+        kill -KILL "$pid" 2> /dev/null
+        wait "$pid" 2> /dev/null
+    done
     if [ -n "$xvfb_pid" ]; then
         kill -TERM "$xvfb_pid" 2> /dev/null
         wait "$xvfb_pid" 2> /dev/null
@@ -26,7 +29,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-for tool in Xvfb xdotool xwininfo import convert perl; do
+for tool in Xvfb xdotool xwininfo import convert perl setpriv; do
     if ! command -v "$tool" > /dev/null 2>&1; then
         echo "FAIL: $tool is missing; run the test command (make test) to install it"
         exit 1
@@ -63,7 +66,8 @@ finish() {
 
 # A private X server with a 1024 by 768 screen on a free display number.
 start_xvfb() {
-    Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9> "$work/display" 2> "$work/xvfb.log" &
+    # Bound to this script's life, so that not even a killed test leaves a server behind.
+    setpriv --pdeathsig KILL -- Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9> "$work/display" 2> "$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 200); do
         if [ -s "$work/display" ]; then
@@ -80,10 +84,15 @@ start_xvfb() {
 # launch ARGS...: starts the program in the background, its stderr kept.
 # Extra environment comes from the launch_env array.
 launch() {
+    if running; then
+        kill -KILL "$kronvale_pid" 2> /dev/null
+        wait "$kronvale_pid" 2> /dev/null
+    fi
     # A background job of a script starts with SIGINT ignored; a user's program would not.
-    env ${launch_env[@]+"${launch_env[@]}"} "$perl" -e '$SIG{INT} = "DEFAULT"; exec @ARGV or die' \
+    setpriv --pdeathsig KILL -- env ${launch_env[@]+"${launch_env[@]}"} "$perl" -e '$SIG{INT} = "DEFAULT"; exec @ARGV or die' \
         "$KRONVALE" "$@" 2> "$work/stderr" > /dev/null &
     kronvale_pid=$!
+    launched+=("$kronvale_pid")
 }
 
 running() {
