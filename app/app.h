@@ -21,12 +21,12 @@ extern ClockReading clockReading;
 enum ViewMode : int32_t { Orbit = 0, Fly = 1 };
 
 // Input state, written only by the input events.
-extern int32_t mouseX; // pixels from the display's left edge, as the last motion reported
-extern int32_t mouseY; // pixels from the top edge, growing downward
+extern int32_t mouseX;       // pixels from the display's left edge, as the last motion reported
+extern int32_t mouseY;       // pixels from the top edge, growing downward
 extern bool leftButtonDown;  // mouse button 1
 extern bool rightButtonDown; // mouse button 3
-extern int32_t idleFrames;   // frames since the last mouse motion or button event, this one included
-extern int32_t viewMode;     // a ViewMode: 0 or 1
+extern int32_t idleFrames; // frames since the last mouse motion or button event, this one included
+extern int32_t viewMode;   // a ViewMode: 0 or 1
 
 // What the command line asks for.
 struct DisplayRequest {

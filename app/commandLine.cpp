@@ -4,8 +4,9 @@
 #include <cctype>
 #include <cstring>
 
-const char* const firstParameterMessage = "First parameter was not either lowercase 'fullscreen' or "
-                                          "'window' (no quotes), ignored.";
+const char* const firstParameterMessage =
+    "First parameter was not either lowercase 'fullscreen' or "
+    "'window' (no quotes), ignored.";
 const char* const windowCaption = "Kronvale";
 
 int32_t parseDimension(const char* text) {

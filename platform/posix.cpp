@@ -94,8 +94,8 @@ void showMessageBox(const char* title, const char* text) {
     // The first desktop dialog tool found wins; each shows the title, the text and OK.
     std::string tool = findOnPath("zenity");
     if (!tool.empty()) {
-        const char* argv[] = {"zenity", "--error", "--no-markup", "--title", title,
-                              "--text", text,      nullptr};
+        const char* argv[] = {"zenity", "--error", "--no-markup", "--title",
+                              title,    "--text",  text,          nullptr};
         runDialog(tool, const_cast<char* const*>(argv));
         return;
     }
@@ -107,8 +107,8 @@ void showMessageBox(const char* title, const char* text) {
     }
     tool = findOnPath("xmessage");
     if (!tool.empty()) {
-        const char* argv[] = {"xmessage", "-title", title, "-center", "-buttons",
-                              "OK",       "-default", "OK", text,     nullptr};
+        const char* argv[] = {"xmessage", "-title",   title, "-center", "-buttons",
+                              "OK",       "-default", "OK",  text,      nullptr};
         runDialog(tool, const_cast<char* const*>(argv));
     }
 }

@@ -58,11 +58,13 @@ TEST_F(GraphicsState, IsSetAsStartUpNeedsIt) {
     glGetFloatv(GL_PROJECTION_MATRIX, m);
     const double f = 1.0 / std::tan(30.0 * 3.14159265358979323846 / 180.0);
     const double nearZ = 1.0, farZ = 1024.0;
-    const double expected[16] = {f / (800.0 / 600.0), 0, 0, 0, 0, f, 0, 0, 0, 0,
-                                 (farZ + nearZ) / (nearZ - farZ), -1, 0, 0,
-                                 2 * farZ * nearZ / (nearZ - farZ), 0};
+    // Column by column, as OpenGL stores it.
+    const double expected[4][4] = {{f / (800.0 / 600.0), 0, 0, 0},
+                                   {0, f, 0, 0},
+                                   {0, 0, (farZ + nearZ) / (nearZ - farZ), -1},
+                                   {0, 0, 2 * farZ * nearZ / (nearZ - farZ), 0}};
     for (int i = 0; i < 16; ++i) {
-        EXPECT_NEAR(m[i], expected[i], 1e-5) << "element " << i;
+        EXPECT_NEAR(m[i], expected[i / 4][i % 4], 1e-5) << "element " << i;
     }
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

@@ -100,8 +100,10 @@ TEST_F(Input, ButtonsOneAndThreeSetFlagsEveryButtonWakes) {
         bool left;
         bool right;
     };
-    const Case cases[] = {{SDL_BUTTON_LEFT, true, false},     {SDL_BUTTON_MIDDLE, false, false},
-                          {SDL_BUTTON_RIGHT, false, true},    {SDL_BUTTON_WHEELUP, false, false},
+    const Case cases[] = {{SDL_BUTTON_LEFT, true, false},
+                          {SDL_BUTTON_MIDDLE, false, false},
+                          {SDL_BUTTON_RIGHT, false, true},
+                          {SDL_BUTTON_WHEELUP, false, false},
                           {SDL_BUTTON_WHEELDOWN, false, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.which));
@@ -153,8 +155,8 @@ TEST_F(Input, EscapeAndCloseRequestAskToQuit) {
 
 TEST_F(Input, OtherEventsAreDropped) {
     idleFrames = 3;
-    const Uint8 types[] = {SDL_ACTIVEEVENT,  SDL_JOYAXISMOTION, SDL_JOYBUTTONDOWN, SDL_VIDEORESIZE,
-                           SDL_VIDEOEXPOSE,  SDL_SYSWMEVENT,    SDL_USEREVENT};
+    const Uint8 types[] = {SDL_ACTIVEEVENT, SDL_JOYAXISMOTION, SDL_JOYBUTTONDOWN, SDL_VIDEORESIZE,
+                           SDL_VIDEOEXPOSE, SDL_SYSWMEVENT,    SDL_USEREVENT};
     for (Uint8 type : types) {
         EXPECT_EQ(handleEvent(ofType(type)), InputResult::Continue);
     }

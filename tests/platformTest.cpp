@@ -69,7 +69,8 @@ protected:
         std::ofstream script(path);
         // It chatters on stderr, takes a moment like a person would, then records its arguments.
         script << "#!/bin/sh\necho 'dialog noise' >&2\n/bin/sleep 0.2\n"
-                  "{ printf '%s\\n' \"${0##*/}\"; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > '"
+                  "{ printf '%s\\n' \"${0##*/}\"; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; "
+                  "} > '"
                << dir_ << "/called'\n";
         script.close();
         chmod(path.c_str(), 0755);
