@@ -64,10 +64,11 @@ finish() {
     exit
 }
 
-# A private X server with a 1024 by 768 screen on a free display number.
+# A private X server with a 1024 by 768 screen on a free display number. It must
+# not reset when its last client leaves, or the next start could find it gone.
 start_xvfb() {
     # Bound to this script's life, so that not even a killed test leaves a server behind.
-    setpriv --pdeathsig KILL -- Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9> "$work/display" 2> "$work/xvfb.log" &
+    setpriv --pdeathsig KILL -- Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp -noreset 9> "$work/display" 2> "$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 200); do
         if [ -s "$work/display" ]; then
