@@ -2,10 +2,11 @@
 // with the screen, clock and input state every other part reads.
 #pragma once
 
-#include <SDL.h>
 #include <cstdint>
 
 #include "platform/platform.h"
+
+union SDL_Event;
 
 // Screen state, settled by start-up and then only read.
 extern int32_t screenWidth;  // pixels; 1024 unless the command line gives a size
@@ -49,6 +50,10 @@ DisplayRequest parseCommandLine(int argc, const char* const argv[]);
 [[noreturn]] void runKronvale(int argc, char* argv[]);
 
 void initGraphicsState(int32_t width, int32_t height);
+
+// Builds the stroke font into fontBase; ends start-up with status 1 if OpenGL
+// has no display lists to give.
+void buildFontOrQuit();
 
 [[noreturn]] void runMainLoop();
 

@@ -1,6 +1,7 @@
 // Input events: the mouse state, the view mode and the requests to quit.
 #include "app/app.h"
 
+#include <SDL.h>
 #include <cstdint>
 
 int32_t mouseX = 0;

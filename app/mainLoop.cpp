@@ -1,6 +1,9 @@
 // The main loop and the one way out of the program.
 #include "app/app.h"
 
+#include "clock/timeLabels.h"
+
+#include <SDL.h>
 #include <GL/gl.h>
 #include <cstdlib>
 
@@ -12,6 +15,7 @@ void runViewStep() {
 
 void presentFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    buildTimeLabels();
     SDL_GL_SwapBuffers();
 }
 

@@ -1,6 +1,10 @@
 // Start-up: SDL video, the command line, the display and the initial graphics state.
 #include "app/app.h"
 
+#include "clock/timeLabels.h"
+#include "font/strokeFont.h"
+
+#include <SDL.h>
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <cstdio>
@@ -49,6 +53,15 @@ void initGraphicsState(int32_t width, int32_t height) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluPerspective(60.0, aspectRatio, 1.0, 1024.0);
+}
+
+void buildFontOrQuit() {
+    fontBase = buildStrokeFont();
+    if (fontBase == 0) {
+        // Every label would draw nothing at all: better to say why and stop.
+        std::fprintf(stderr, "Font creation failed: %s\n", "no display lists available");
+        quitProgram(1);
+    }
 }
 
 void runKronvale(int argc, char* argv[]) {
@@ -107,11 +120,12 @@ void runKronvale(int argc, char* argv[]) {
         computeHalves();
     }
 
-    // Label storage is allocated here.
+    allocateTimeLabels();
 
     initGraphicsState(screenWidth, screenHeight);
 
-    // The stroke font is built here.
+    buildFontOrQuit();
+
     // The camera gets its start-up placement here.
 
     clockReading = readLocalTime();

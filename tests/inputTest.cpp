@@ -2,6 +2,7 @@
 // through a real SDL event queue.
 #include "app/app.h"
 
+#include <SDL.h>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>

@@ -1,0 +1,140 @@
+// Reads back what OpenGL drew, through feedback mode.
+#include "feedback.h"
+
+#include <cmath>
+
+Feedback captureFeedback(const std::function<void()>& draw) {
+    static std::vector<GLfloat> buffer(1 << 20);
+    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D, buffer.data());
+    glRenderMode(GL_FEEDBACK);
+    draw();
+    const GLint count = glRenderMode(GL_RENDER);
+    Feedback result;
+    if (count < 0) {
+        result.overflowed = true;
+        return result;
+    }
+    auto vertex = [&](GLint at) { return WindowPoint{buffer[at], buffer[at + 1], buffer[at + 2]}; };
+    for (GLint i = 0; i < count;) {
+        const GLint token = static_cast<GLint>(buffer[i]);
+        switch (token) {
+        case GL_LINE_TOKEN:
+        case GL_LINE_RESET_TOKEN:
+            result.segments.push_back(Segment{vertex(i + 1), vertex(i + 4)});
+            i += 7;
+            break;
+        case GL_POINT_TOKEN:
+            ++result.points;
+            i += 4;
+            break;
+        case GL_POLYGON_TOKEN: {
+            const GLint n = static_cast<GLint>(buffer[i + 1]);
+            ++result.polygons;
+            i += 2 + 3 * n;
+            break;
+        }
+        case GL_BITMAP_TOKEN:
+        case GL_DRAW_PIXEL_TOKEN:
+        case GL_COPY_PIXEL_TOKEN:
+            ++result.polygons;
+            i += 4;
+            break;
+        case GL_PASS_THROUGH_TOKEN:
+            i += 2;
+            break;
+        default:
+            result.overflowed = true; // unknown token: stop rather than misread
+            return result;
+        }
+    }
+    return result;
+}
+
+Matrix Matrix::identity() {
+    Matrix r{};
+    r.m[0] = r.m[5] = r.m[10] = r.m[15] = 1.0;
+    return r;
+}
+
+Matrix Matrix::translation(double x, double y, double z) {
+    Matrix r = identity();
+    r.m[12] = x;
+    r.m[13] = y;
+    r.m[14] = z;
+    return r;
+}
+
+Matrix Matrix::scaling(double x, double y, double z) {
+    Matrix r = identity();
+    r.m[0] = x;
+    r.m[5] = y;
+    r.m[10] = z;
+    return r;
+}
+
+Matrix Matrix::rotation(double degrees, double x, double y, double z) {
+    const double length = std::sqrt(x * x + y * y + z * z);
+    x /= length;
+    y /= length;
+    z /= length;
+    const double a = degrees * 3.14159265358979323846 / 180.0;
+    const double c = std::cos(a), s = std::sin(a), t = 1.0 - c;
+    Matrix r = identity();
+    r.m[0] = t * x * x + c;
+    r.m[1] = t * x * y + s * z;
+    r.m[2] = t * x * z - s * y;
+    r.m[4] = t * x * y - s * z;
+    r.m[5] = t * y * y + c;
+    r.m[6] = t * y * z + s * x;
+    r.m[8] = t * x * z + s * y;
+    r.m[9] = t * y * z - s * x;
+    r.m[10] = t * z * z + c;
+    return r;
+}
+
+Matrix Matrix::ortho(double left, double right, double bottom, double top, double nearZ,
+                     double farZ) {
+    Matrix r = identity();
+    r.m[0] = 2.0 / (right - left);
+    r.m[5] = 2.0 / (top - bottom);
+    r.m[10] = -2.0 / (farZ - nearZ);
+    r.m[12] = -(right + left) / (right - left);
+    r.m[13] = -(top + bottom) / (top - bottom);
+    r.m[14] = -(farZ + nearZ) / (farZ - nearZ);
+    return r;
+}
+
+Matrix Matrix::operator*(const Matrix& other) const {
+    Matrix r{};
+    for (int column = 0; column < 4; ++column) {
+        for (int row = 0; row < 4; ++row) {
+            double sum = 0.0;
+            for (int k = 0; k < 4; ++k) {
+                sum += m[k * 4 + row] * other.m[column * 4 + k];
+            }
+            r.m[column * 4 + row] = sum;
+        }
+    }
+    return r;
+}
+
+WindowPoint Matrix::apply(double x, double y, double z) const {
+    const double w = m[3] * x + m[7] * y + m[11] * z + m[15];
+    return WindowPoint{(m[0] * x + m[4] * y + m[8] * z + m[12]) / w,
+                       (m[1] * x + m[5] * y + m[9] * z + m[13]) / w,
+                       (m[2] * x + m[6] * y + m[10] * z + m[14]) / w};
+}
+
+void Matrix::load() const {
+    glLoadMatrixd(m);
+}
+
+Matrix currentMatrix(GLenum which) {
+    GLdouble values[16];
+    glGetDoublev(which, values);
+    Matrix r{};
+    for (int i = 0; i < 16; ++i) {
+        r.m[i] = values[i];
+    }
+    return r;
+}

@@ -1,0 +1,45 @@
+// Reads back what OpenGL drew, through feedback mode, as line segments in window coordinates.
+#pragma once
+
+#include <GL/gl.h>
+#include <functional>
+#include <vector>
+
+struct WindowPoint {
+    double x;
+    double y;
+    double z;
+};
+
+struct Segment {
+    WindowPoint from;
+    WindowPoint to;
+};
+
+struct Feedback {
+    std::vector<Segment> segments;
+    int points = 0;   // point tokens
+    int polygons = 0; // polygon, bitmap and pixel tokens
+    bool overflowed = false;
+};
+
+// Runs draw in GL_FEEDBACK mode with GL_3D vertices and sorts out what came back.
+Feedback captureFeedback(const std::function<void()>& draw);
+
+// A column-major 4 by 4 matrix in double precision, for the tests' own arithmetic.
+struct Matrix {
+    double m[16];
+
+    static Matrix identity();
+    static Matrix translation(double x, double y, double z);
+    static Matrix scaling(double x, double y, double z);
+    static Matrix rotation(double degrees, double x, double y, double z);
+    static Matrix ortho(double left, double right, double bottom, double top, double nearZ,
+                        double farZ);
+
+    Matrix operator*(const Matrix& other) const;
+    WindowPoint apply(double x, double y, double z) const; // with the perspective divide
+    void load() const;                                     // into the current GL matrix
+};
+
+Matrix currentMatrix(GLenum which); // GL_MODELVIEW_MATRIX or GL_PROJECTION_MATRIX

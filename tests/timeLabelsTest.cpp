@@ -1,0 +1,112 @@
+// Time labels: shifting across minutes, hours and midnight, and the label format.
+#include "app/app.h"
+#include "clock/timeLabels.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string format(int32_t h, int32_t m, int32_t s) {
+    char out[timeLabelLength + 1];
+    out[timeLabelLength] = '#'; // must stay untouched: labels carry no terminator
+    formatTimeLabel(h, m, s, out);
+    EXPECT_EQ(out[timeLabelLength], '#');
+    return std::string(out, timeLabelLength);
+}
+
+std::vector<std::string> labelsAt(uint16_t h, uint16_t m, uint16_t s) {
+    if (TimeLabels == nullptr) {
+        allocateTimeLabels();
+    }
+    clockReading = ClockReading{h, m, s};
+    buildTimeLabels();
+    std::vector<std::string> labels;
+    for (int i = 0; i < timeLabelCount; ++i) {
+        labels.emplace_back(TimeLabels[i], timeLabelLength);
+    }
+    return labels;
+}
+
+// The test's own reckoning: seconds of the day, shifted and wrapped.
+std::string expectedLabel(int h, int m, int s, int offset) {
+    int t = ((h * 3600 + m * 60 + s + offset) % 86400 + 86400) % 86400;
+    char text[16];
+    std::snprintf(text, sizeof text, "|%02d:%02d:%02d", t / 3600, t / 60 % 60, t % 60);
+    return text;
+}
+
+} // namespace
+
+TEST(TimeLabels, TenSecondsEndingNow) {
+    const std::vector<std::string> expected = {"|09:59:56", "|09:59:57", "|09:59:58", "|09:59:59",
+                                               "|10:00:00", "|10:00:01", "|10:00:02", "|10:00:03",
+                                               "|10:00:04", "|10:00:05"};
+    EXPECT_EQ(labelsAt(10, 0, 5), expected);
+    EXPECT_EQ(labelsAt(14, 5, 3)[9], "|14:05:03");
+    EXPECT_EQ(labelsAt(14, 5, 3)[0], "|14:04:54");
+}
+
+TEST(TimeLabels, MidnightAndTheEndOfTheDay) {
+    std::vector<std::string> labels = labelsAt(0, 0, 3);
+    EXPECT_EQ(labels[0], "|23:59:54");
+    EXPECT_EQ(labels[5], "|23:59:59");
+    EXPECT_EQ(labels[6], "|00:00:00");
+    EXPECT_EQ(labels[9], "|00:00:03");
+    labels = labelsAt(23, 59, 59);
+    EXPECT_EQ(labels[9], "|23:59:59");
+    EXPECT_EQ(labels[0], "|23:59:50");
+}
+
+TEST(TimeLabels, SingleDigitsGetALeadingZero) {
+    EXPECT_EQ(labelsAt(7, 8, 9)[9], "|07:08:09");
+    EXPECT_EQ(format(0, 0, 0), "|00:00:00");
+    EXPECT_EQ(format(9, 9, 9), "|09:09:09");
+}
+
+TEST(TimeLabels, EveryOffsetAcrossHourAndDayBoundaries) {
+    // Every second of the two minutes around each boundary, each label checked.
+    const int starts[][3] = {{10, 59, 0}, {0, 0, 0}, {23, 59, 0}, {12, 0, 0}, {5, 30, 0}};
+    for (const auto& start : starts) {
+        for (int step = 0; step < 120; ++step) {
+            int t = (start[0] * 3600 + start[1] * 60 + start[2] + step) % 86400;
+            const int h = t / 3600, m = t / 60 % 60, s = t % 60;
+            const std::vector<std::string> labels = labelsAt(h, m, s);
+            for (int i = 0; i < timeLabelCount; ++i) {
+                ASSERT_EQ(labels[i], expectedLabel(h, m, s, i - 9))
+                    << "label " << i << " at " << h << ":" << m << ":" << s;
+            }
+        }
+    }
+}
+
+TEST(TimeLabels, ShiftCarriesOnceEachWay) {
+    const TimeOfDay back = shiftTime(0, 0, 3, -9);
+    EXPECT_EQ(back.hour, 23);
+    EXPECT_EQ(back.minute, 59);
+    EXPECT_EQ(back.second, 54);
+    const TimeOfDay forward = shiftTime(23, 59, 59, 1);
+    EXPECT_EQ(forward.hour, 0);
+    EXPECT_EQ(forward.minute, 0);
+    EXPECT_EQ(forward.second, 0);
+    const TimeOfDay farBack = shiftTime(10, 0, 0, -59);
+    EXPECT_EQ(farBack.hour, 9);
+    EXPECT_EQ(farBack.minute, 59);
+    EXPECT_EQ(farBack.second, 1);
+    const TimeOfDay farForward = shiftTime(10, 30, 59, 59);
+    EXPECT_EQ(farForward.hour, 10);
+    EXPECT_EQ(farForward.minute, 31);
+    EXPECT_EQ(farForward.second, 58);
+    const TimeOfDay still = shiftTime(4, 5, 6, 0);
+    EXPECT_EQ(still.hour, 4);
+    EXPECT_EQ(still.minute, 5);
+    EXPECT_EQ(still.second, 6);
+}
+
+TEST(TimeLabels, ValuesFromTenUpKeepTheirFirstTwoDigits) {
+    EXPECT_EQ(format(10, 59, 23), "|10:59:23");
+    EXPECT_EQ(format(123, 456, 789), "|12:45:78");
+    EXPECT_EQ(format(2147483647, 100, 60), "|21:10:60");
+}
