@@ -83,26 +83,19 @@ TEST(TimeLabels, EveryOffsetAcrossHourAndDayBoundaries) {
 }
 
 TEST(TimeLabels, ShiftCarriesOnceEachWay) {
-    const TimeOfDay back = shiftTime(0, 0, 3, -9);
-    EXPECT_EQ(back.hour, 23);
-    EXPECT_EQ(back.minute, 59);
-    EXPECT_EQ(back.second, 54);
-    const TimeOfDay forward = shiftTime(23, 59, 59, 1);
-    EXPECT_EQ(forward.hour, 0);
-    EXPECT_EQ(forward.minute, 0);
-    EXPECT_EQ(forward.second, 0);
-    const TimeOfDay farBack = shiftTime(10, 0, 0, -59);
-    EXPECT_EQ(farBack.hour, 9);
-    EXPECT_EQ(farBack.minute, 59);
-    EXPECT_EQ(farBack.second, 1);
-    const TimeOfDay farForward = shiftTime(10, 30, 59, 59);
-    EXPECT_EQ(farForward.hour, 10);
-    EXPECT_EQ(farForward.minute, 31);
-    EXPECT_EQ(farForward.second, 58);
-    const TimeOfDay still = shiftTime(4, 5, 6, 0);
-    EXPECT_EQ(still.hour, 4);
-    EXPECT_EQ(still.minute, 5);
-    EXPECT_EQ(still.second, 6);
+    struct Case {
+        int32_t h, m, s, offset, wantH, wantM, wantS;
+    };
+    const Case cases[] = {{0, 0, 3, -9, 23, 59, 54},  {23, 59, 59, 1, 0, 0, 0},
+                          {10, 0, 0, -59, 9, 59, 1},  {10, 30, 59, 59, 10, 31, 58},
+                          {4, 5, 6, 0, 4, 5, 6},      {0, 59, 0, -1, 0, 58, 59},
+                          {22, 59, 30, 45, 23, 0, 15}};
+    for (const Case& c : cases) {
+        const TimeOfDay t = shiftTime(c.h, c.m, c.s, c.offset);
+        EXPECT_EQ((std::vector<int32_t>{t.hour, t.minute, t.second}),
+                  (std::vector<int32_t>{c.wantH, c.wantM, c.wantS}))
+            << c.h << ":" << c.m << ":" << c.s << " shifted by " << c.offset;
+    }
 }
 
 TEST(TimeLabels, ValuesFromTenUpKeepTheirFirstTwoDigits) {
