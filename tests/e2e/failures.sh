@@ -25,13 +25,23 @@ launch_env=(DISPLAY= WAYLAND_DISPLAY=)
 launch window 800 600
 wait_exit 5
 expect_eq "no display at all: status 1" 1 "$exit_status"
-expect_eq "no display at all: says so" "Video initialization failed: No available video device" \
-    "$(grep '^Video' "$work/stderr")"
+# Classic SDL 1.2 has no off-screen driver and fails later, at opening the display.
+case "$(grep '^Video' "$work/stderr")" in
+"Video initialization failed: No available video device" | "Video mode set failed: "?*)
+    ok "no display at all: says so" ;;
+*) fail "no display at all: says so, got '$(stderr_text)'" ;;
+esac
 launch_env=(DISPLAY= WAYLAND_DISPLAY= SDL_VIDEODRIVER=offscreen)
 launch window 320 240
 sleep 1
-if running; then ok "off-screen drawing when asked for by name"; else fail "off-screen drawing when asked for by name ($(stderr_text))"; fi
-kill -TERM "$kronvale_pid"
+if running; then
+    ok "off-screen drawing when asked for by name"
+elif ! sdl_is_compat && grep -q '^Video initialization failed: ' "$work/stderr"; then
+    echo "skip - classic SDL 1.2 has no off-screen driver"
+else
+    fail "off-screen drawing when asked for by name ($(stderr_text))"
+fi
+kill -TERM "$kronvale_pid" 2> /dev/null
 wait_exit 1
 launch_env=()
 check_failure "negative size" "Video mode set failed: " window -5 -5

@@ -166,6 +166,14 @@ pointer_position() {
     xdotool getmouselocation | sed 's/^x:\([0-9]*\) y:\([0-9]*\).*/\1,\2/'
 }
 
+# Whether the program runs on the SDL 1.2 compatibility layer over SDL 2
+# rather than on classic SDL 1.2.
+sdl_is_compat() {
+    local library
+    library=$(ldd "$KRONVALE" | awk '/libSDL-1\.2\.so/ { print $3 }')
+    [ -n "$library" ] && readlink -f "$library" | grep -q sdl12-compat
+}
+
 stderr_text() {
     cat "$work/stderr"
 }
