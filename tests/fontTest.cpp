@@ -245,11 +245,14 @@ TEST_F(Font, ALabelSpansTheBarToTheLastCell) {
     EXPECT_NEAR(maxX, 7.05, 1e-5);
     EXPECT_NEAR(minY, -0.2, 1e-5);
     EXPECT_NEAR(maxY, 1.2, 1e-5);
-    // The spacing between labels is that span, less one step of the last bit.
+}
+
+TEST(LabelSpacing, IsTheLabelSpanLessOneStepOfTheLastBit) {
     uint32_t bits = 0;
     std::memcpy(&bits, &labelSpacing, sizeof bits);
     EXPECT_EQ(bits, 0x40E19999u);
     EXPECT_EQ(labelSpacing, std::nextafter(7.05f, 0.0f));
+    EXPECT_EQ(static_cast<double>(labelSpacing), 7.049999713897705);
 }
 
 TEST_F(Font, ASpaceAdvancesWithoutDrawing) {
