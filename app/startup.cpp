@@ -7,6 +7,7 @@
 #include <SDL.h>
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,6 +21,8 @@ bool fullscreen = true;
 ClockReading clockReading{0, 0, 0};
 
 namespace {
+
+constexpr int32_t largestDisplaySide = 32767;
 
 void computeHalves() {
     halfWidth = screenWidth / 2;
@@ -103,6 +106,12 @@ void runKronvale(int argc, char* argv[]) {
             screenHeight = desktop->current_h;
         }
     }
+
+    // No X11 window is larger than 32767 either way. Asked for far more, the
+    // library's own size check can overflow and the first frame crashes; asked
+    // for 32767, it refuses plainly.
+    screenWidth = std::min(screenWidth, largestDisplaySide);
+    screenHeight = std::min(screenHeight, largestDisplaySide);
 
     computeHalves();
 

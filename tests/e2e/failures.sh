@@ -46,6 +46,10 @@ wait_exit 1
 launch_env=()
 check_failure "negative size" "Video mode set failed: " window -5 -5
 check_failure "negative size full-screen" "Video mode set failed: " fullscreen -5 -5
+# Sizes no display can have are refused, never opened into a crash.
+check_failure "the largest size" "Video mode set failed: " window 2147483647 2147483647
+check_failure "a width past the 32-bit range" "Video mode set failed: " window 99999999999 600
+check_failure "the largest size full-screen" "Video mode set failed: " fullscreen 2147483647 600
 expect_eq "no window is left behind" "" "$(xdotool search --name Kronvale 2> /dev/null)"
 
 finish
