@@ -46,6 +46,9 @@ int32_t parseDimension(const char* text);
 
 DisplayRequest parseCommandLine(int argc, const char* const argv[]);
 
+// Sets the screen size and its halves, each truncated toward zero.
+void setScreenSize(int32_t width, int32_t height);
+
 // The whole program: start-up, then the main loop. Never returns.
 [[noreturn]] void runKronvale(int argc, char* argv[]);
 

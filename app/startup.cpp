@@ -24,11 +24,6 @@ namespace {
 
 constexpr int32_t largestDisplaySide = 32767;
 
-void computeHalves() {
-    halfWidth = screenWidth / 2;
-    halfHeight = screenHeight / 2;
-}
-
 // With no display to reach, SDL 2 underneath falls back to drawing off-screen,
 // where nobody could see the clock or press Escape. Unless asked for by name,
 // that counts as no video device at all.
@@ -42,6 +37,13 @@ bool onlyOffscreenVideo() {
 }
 
 } // namespace
+
+void setScreenSize(int32_t width, int32_t height) {
+    screenWidth = width;
+    screenHeight = height;
+    halfWidth = width / 2;
+    halfHeight = height / 2;
+}
 
 void initGraphicsState(int32_t width, int32_t height) {
     aspectRatio = static_cast<float>(static_cast<double>(width) / static_cast<double>(height));
@@ -110,10 +112,8 @@ void runKronvale(int argc, char* argv[]) {
     // No X11 window is larger than 32767 either way. Asked for far more, the
     // library's own size check can overflow and the first frame crashes; asked
     // for 32767, it refuses plainly.
-    screenWidth = std::min(screenWidth, largestDisplaySide);
-    screenHeight = std::min(screenHeight, largestDisplaySide);
-
-    computeHalves();
+    setScreenSize(std::min(screenWidth, largestDisplaySide),
+                  std::min(screenHeight, largestDisplaySide));
 
     const Uint32 flags = fullscreen ? (SDL_OPENGL | SDL_FULLSCREEN) : SDL_OPENGL;
     SDL_Surface* display = SDL_SetVideoMode(screenWidth, screenHeight, 32, flags);
@@ -124,9 +124,7 @@ void runKronvale(int argc, char* argv[]) {
     // Take what was really opened, so that neither the halves nor the aspect
     // ratio can come out as 0.
     if (display->w != screenWidth || display->h != screenHeight) {
-        screenWidth = display->w;
-        screenHeight = display->h;
-        computeHalves();
+        setScreenSize(display->w, display->h);
     }
 
     allocateTimeLabels();
