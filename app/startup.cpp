@@ -1,8 +1,10 @@
 // Start-up: SDL video, the command line, the display and the initial graphics state.
 #include "app/app.h"
 
+#include "camera/camera.h"
 #include "clock/timeLabels.h"
 #include "font/strokeFont.h"
+#include "scene/scene.h"
 
 #include <SDL.h>
 #include <GL/gl.h>
@@ -133,11 +135,11 @@ void runKronvale(int argc, char* argv[]) {
 
     buildFontOrQuit();
 
-    // The camera gets its start-up placement here.
+    placeCameraForStart();
 
     clockReading = readLocalTime();
 
-    // The label chains are created here.
+    createLabelChains();
 
     hidePointer();
 

@@ -3,9 +3,10 @@
 
 #include <cmath>
 
-Feedback captureFeedback(const std::function<void()>& draw) {
-    static std::vector<GLfloat> buffer(1 << 20);
-    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D, buffer.data());
+Feedback captureFeedback(const std::function<void()>& draw, bool withColours) {
+    static std::vector<GLfloat> buffer(1 << 21);
+    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), withColours ? GL_3D_COLOR : GL_3D,
+                     buffer.data());
     glRenderMode(GL_FEEDBACK);
     draw();
     const GLint count = glRenderMode(GL_RENDER);
@@ -14,30 +15,37 @@ Feedback captureFeedback(const std::function<void()>& draw) {
         result.overflowed = true;
         return result;
     }
+    const GLint size = withColours ? 7 : 3; // x, y, z, then r, g, b, a
     auto vertex = [&](GLint at) { return WindowPoint{buffer[at], buffer[at + 1], buffer[at + 2]}; };
+    auto colour = [&](GLint at) {
+        if (!withColours) {
+            return Colour{0, 0, 0, 0};
+        }
+        return Colour{buffer[at + 3], buffer[at + 4], buffer[at + 5], buffer[at + 6]};
+    };
     for (GLint i = 0; i < count;) {
         const GLint token = static_cast<GLint>(buffer[i]);
         switch (token) {
         case GL_LINE_TOKEN:
         case GL_LINE_RESET_TOKEN:
-            result.segments.push_back(Segment{vertex(i + 1), vertex(i + 4)});
-            i += 7;
+            result.segments.push_back(Segment{vertex(i + 1), vertex(i + 1 + size), colour(i + 1)});
+            i += 1 + 2 * size;
             break;
         case GL_POINT_TOKEN:
             ++result.points;
-            i += 4;
+            i += 1 + size;
             break;
         case GL_POLYGON_TOKEN: {
             const GLint n = static_cast<GLint>(buffer[i + 1]);
             ++result.polygons;
-            i += 2 + 3 * n;
+            i += 2 + size * n;
             break;
         }
         case GL_BITMAP_TOKEN:
         case GL_DRAW_PIXEL_TOKEN:
         case GL_COPY_PIXEL_TOKEN:
             ++result.polygons;
-            i += 4;
+            i += 1 + size;
             break;
         case GL_PASS_THROUGH_TOKEN:
             i += 2;
@@ -101,6 +109,17 @@ Matrix Matrix::ortho(double left, double right, double bottom, double top, doubl
     r.m[12] = -(right + left) / (right - left);
     r.m[13] = -(top + bottom) / (top - bottom);
     r.m[14] = -(farZ + nearZ) / (farZ - nearZ);
+    return r;
+}
+
+Matrix Matrix::perspective(double fovyDegrees, double aspect, double nearZ, double farZ) {
+    const double f = 1.0 / std::tan(fovyDegrees * 3.14159265358979323846 / 360.0);
+    Matrix r{};
+    r.m[0] = f / aspect;
+    r.m[5] = f;
+    r.m[10] = (farZ + nearZ) / (nearZ - farZ);
+    r.m[11] = -1.0;
+    r.m[14] = 2.0 * farZ * nearZ / (nearZ - farZ);
     return r;
 }
 

@@ -11,9 +11,14 @@ struct WindowPoint {
     double z;
 };
 
+struct Colour {
+    double r, g, b, a;
+};
+
 struct Segment {
     WindowPoint from;
     WindowPoint to;
+    Colour colour; // of the first vertex; only with colours asked for
 };
 
 struct Feedback {
@@ -23,8 +28,9 @@ struct Feedback {
     bool overflowed = false;
 };
 
-// Runs draw in GL_FEEDBACK mode with GL_3D vertices and sorts out what came back.
-Feedback captureFeedback(const std::function<void()>& draw);
+// Runs draw in GL_FEEDBACK mode with GL_3D (or GL_3D_COLOR) vertices and
+// sorts out what came back.
+Feedback captureFeedback(const std::function<void()>& draw, bool withColours = false);
 
 // A column-major 4 by 4 matrix in double precision, for the tests' own arithmetic.
 struct Matrix {
@@ -36,6 +42,7 @@ struct Matrix {
     static Matrix rotation(double degrees, double x, double y, double z);
     static Matrix ortho(double left, double right, double bottom, double top, double nearZ,
                         double farZ);
+    static Matrix perspective(double fovyDegrees, double aspect, double nearZ, double farZ);
 
     Matrix operator*(const Matrix& other) const;
     WindowPoint apply(double x, double y, double z) const; // with the perspective divide

@@ -1,0 +1,60 @@
+// The camera and the two view modes that steer it from the mouse.
+#pragma once
+
+#include <cstdint>
+
+// A point or direction in scene units, single precision.
+struct Vec3 {
+    float x;
+    float y;
+    float z;
+
+    Vec3() : x(0.0f), y(0.0f), z(0.0f) {}
+    Vec3(float x, float y, float z) : x(x), y(y), z(z) {}
+};
+
+// Eye, target and up for gluLookAt, plus a speed for gliding along the line
+// of sight. The eye-to-target vector is never normalised: its length scales
+// both the glide and the swing of rotate.
+class Camera {
+public:
+    Vec3 eye;
+    Vec3 target;
+    Vec3 up;            // only set changes it
+    float moveSpeed;    // fraction of eye-to-target moved per coast; positive is forward
+    float steerDivisor; // counts per radian (and per 15 units of pitch) for steer
+
+    Camera();
+
+    void set(Vec3 eye, Vec3 target, Vec3 up);
+
+    // Swings the target about the eye, one coordinate plane per angle (radians).
+    // The steps are not chained: each starts from the offsets taken before any
+    // of them, and a zero angle skips its step.
+    void rotate(float angleX, float angleY, float angleZ);
+
+    // Raises the target by 15 * pitch / steerDivisor (held within 10 units of
+    // the eye's height), then turns it about the eye's vertical by
+    // -turn / steerDivisor radians.
+    void steer(int32_t turn, int32_t pitch);
+
+    // Moves eye and target together by fraction times the eye-to-target vector.
+    void advance(float fraction);
+
+    // Glides by moveSpeed, then damps it by 0.92; no cut-off.
+    void coast();
+
+    // Adds delta to moveSpeed and holds it within -limit to limit.
+    void accelerate(float delta, float limit);
+};
+
+// The one camera, constructed before main and never destroyed.
+extern Camera camera;
+
+// The Orbit mode's eye and target, which it hands to the camera every frame.
+extern Vec3 orbitEye;
+extern Vec3 orbitTarget;
+
+// Start-up: the orbit eye far out on z, looking at the origin; the camera
+// itself just above the floor, looking down at the root.
+void placeCameraForStart();

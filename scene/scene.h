@@ -1,0 +1,75 @@
+// The scene: the swaying label chains, and the drawing of each frame.
+#pragma once
+
+#include "camera/camera.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// The random source for the sway: integers 0 to 32767, the same sequence on
+// every platform and build. Nothing in the program seeds it; tests may reset
+// it to the start of its sequence.
+int32_t nextRandom();
+void resetRandom();
+
+// A grid of values, each easing along a half cosine from where it stood to a
+// random target over a random number of steps, then picking a new target.
+// After every step each row also holds running sums of its values.
+class SwayField {
+public:
+    int32_t valuesPerRow;
+    int32_t rows;
+    // Indexed [row][position]. sums[i][0] stays 0; for j >= 1, sums[i][j] is
+    // 2 * value 0 + values 1 to j - 1: the first value counts twice and the
+    // last never does.
+    std::vector<std::vector<double>> sums;
+    std::vector<std::vector<double>> startValue;   // where the value stood at its last retarget
+    std::vector<std::vector<double>> targetValue;  // where it is easing to
+    std::vector<std::vector<double>> currentValue; // the eased value of the latest step
+    std::vector<std::vector<int32_t>> elapsed;     // steps since the last retarget
+    std::vector<std::vector<int32_t>> duration;    // steps the current ease takes
+    double range;                                  // width of the interval targets come from
+    double halfRange;                              // subtracted, so targets lie around 0
+    int32_t minFrames;                             // shortest ease, in steps
+    int32_t spreadFrames;                          // scale of the random part of an ease
+
+    // Every value at rest at 0, each with a freshly drawn duration.
+    SwayField(int32_t valuesPerRow, int32_t rows, double range, int32_t minFrames,
+              int32_t spreadFrames);
+
+    // Advances every value by one step (retargeting those whose ease is over),
+    // then recomputes the sums.
+    void step();
+
+private:
+    int32_t drawDuration() const;
+    double drawTarget() const;
+};
+
+// One chain of labels rooted at a point, bent at every joint by the sums of
+// its sway field: row 0 about the local z axis, row 1 about the local x axis,
+// in degrees.
+class LabelChain {
+public:
+    Vec3 root;
+    int32_t labelCount; // 1 to 10; the last label shows the current second
+    int32_t swayRows;   // always 2
+    std::unique_ptr<SwayField> sway;
+    double spacing; // from one label's joint to the next, along the bent chain
+
+    LabelChain(int32_t labelCount, Vec3 root, double spacing);
+
+    void update();
+
+    // Draws the labels end to end on the current model-view matrix, shading
+    // from cyan at the root to (0.9, 0.1, 0.1) at the tip, and leaves that
+    // matrix as it was.
+    void draw();
+};
+
+extern int32_t chainCount; // 45 once created
+extern std::vector<std::unique_ptr<LabelChain>> chains;
+
+// Start-up: forty-five chains of ten labels, all rooted at the origin.
+void createLabelChains();

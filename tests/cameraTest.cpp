@@ -1,0 +1,213 @@
+// The camera's motions as plain arithmetic: placing, swinging, steering,
+// gliding and its speed.
+#include "camera/camera.h"
+
+#include <climits>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr float quarterTurn = 1.5707963267948966f;
+
+void expectVec(const Vec3& got, double x, double y, double z, double tolerance = 1e-5) {
+    EXPECT_NEAR(got.x, x, tolerance);
+    EXPECT_NEAR(got.y, y, tolerance);
+    EXPECT_NEAR(got.z, z, tolerance);
+}
+
+void expectSame(const Vec3& got, const Vec3& want) {
+    EXPECT_EQ(got.x, want.x);
+    EXPECT_EQ(got.y, want.y);
+    EXPECT_EQ(got.z, want.z);
+}
+
+Camera placedCamera(Vec3 eye, Vec3 target) {
+    Camera c;
+    c.set(eye, target, Vec3(0.0f, 1.0f, 0.0f));
+    return c;
+}
+
+Camera startCamera() {
+    return placedCamera(Vec3(0.0f, 10.5f, 6.0f), Vec3(0.0f, 1.5f, 0.0f));
+}
+
+} // namespace
+
+TEST(Camera, ConstructedAndPlacedForStart) {
+    Camera c;
+    expectSame(c.eye, Vec3(0, 0, 0));
+    expectSame(c.target, Vec3(0, 1, 0.5f));
+    expectSame(c.up, Vec3(0, 0, 1));
+    EXPECT_EQ(c.moveSpeed, 0.0f);
+    EXPECT_EQ(c.steerDivisor, 8000.0f);
+
+    camera.moveSpeed = 0.03f;
+    placeCameraForStart();
+    expectSame(orbitEye, Vec3(0, 0, 160));
+    expectSame(orbitTarget, Vec3(0, 0, 0));
+    expectSame(camera.eye, Vec3(0, 10.5f, 6));
+    expectSame(camera.target, Vec3(0, 1.5f, 0));
+    expectSame(camera.up, Vec3(0, 1, 0));
+    EXPECT_EQ(camera.moveSpeed, 0.03f) << "set leaves the speed alone";
+    EXPECT_EQ(camera.steerDivisor, 8000.0f);
+    camera = Camera();
+}
+
+TEST(Camera, RotateSwingsTheTargetAboutTheEye) {
+    Camera c = placedCamera(Vec3(0, 0, 0), Vec3(0, 0, -1));
+    c.rotate(0, quarterTurn, 0);
+    expectVec(c.target, 1, 0, 0); // turned right
+    c = placedCamera(Vec3(0, 0, 0), Vec3(0, 0, -1));
+    c.rotate(quarterTurn, 0, 0);
+    expectVec(c.target, 0, 1, 0); // tilted up
+
+    // About an eye away from the origin, the radius being the full distance.
+    c = placedCamera(Vec3(1, 2, 3), Vec3(1, 2, -1));
+    c.rotate(0, quarterTurn, 0);
+    expectVec(c.target, 5, 2, 3);
+    expectSame(c.eye, Vec3(1, 2, 3));
+    expectSame(c.up, Vec3(0, 1, 0));
+}
+
+TEST(Camera, RotateByZeroAnglesWritesNothing) {
+    // Coordinates that a cosine of 1 and sine of 0 would still round differently.
+    const Vec3 target(0.1f, -7.3f, 1e-30f);
+    for (float zero : {0.0f, -0.0f}) {
+        Camera c = placedCamera(Vec3(0.3f, 0.7f, -0.2f), target);
+        c.rotate(zero, zero, zero);
+        expectSame(c.target, target);
+    }
+    // Beside a non-zero angle, a zero one still writes nothing: z is only
+    // the first step's to write here.
+    Camera c = placedCamera(Vec3(0.3f, 0.7f, -0.2f), target);
+    c.rotate(-0.0f, 0.0f, 0.5f);
+    EXPECT_EQ(c.target.z, target.z);
+    EXPECT_NE(c.target.y, target.y);
+}
+
+TEST(Camera, RotateStepsAreNotChained) {
+    const double a = 0.3, b = -0.7, g = 1.1;
+    // Two angles: y from the first step, x and z from the second, all from (1, 1, 1).
+    Camera c = placedCamera(Vec3(0, 0, 0), Vec3(1, 1, 1));
+    c.rotate(0.3f, -0.7f, 0.0f);
+    expectVec(c.target, std::cos(b) - std::sin(b), std::cos(a) - std::sin(a),
+              std::sin(b) + std::cos(b));
+
+    // Three angles: z from the second step, x and y from the third.
+    c = placedCamera(Vec3(1, 2, 3), Vec3(2, 3, 4));
+    c.rotate(0.3f, -0.7f, 1.1f);
+    expectVec(c.target, 1 + std::cos(g) + std::sin(g), 2 + std::cos(g) - std::sin(g),
+              3 + std::sin(b) + std::cos(b));
+
+    // A composite rotation would keep the distance; these steps need not.
+    const double length = std::sqrt(std::pow(c.target.x - 1, 2) + std::pow(c.target.y - 2, 2) +
+                                    std::pow(c.target.z - 3, 2));
+    EXPECT_GT(std::fabs(length - std::sqrt(3.0)), 0.1);
+}
+
+TEST(Camera, SteerPitchesWithinTenUnitsOfTheEye) {
+    Camera c = startCamera();
+    c.steer(0, 8000);
+    expectSame(c.target, Vec3(0, 16.5f, 0));
+
+    c = startCamera();
+    c.steer(0, 100000);
+    EXPECT_EQ(c.target.y, 20.5f);
+    c = startCamera();
+    c.steer(0, -8000);
+    EXPECT_EQ(c.target.y, 0.5f);
+
+    // Exactly ten above is left alone, and so is the rest of the target.
+    c = placedCamera(Vec3(0, 0, 0), Vec3(2, 10, -3));
+    c.steer(0, 0);
+    expectSame(c.target, Vec3(2, 10, -3));
+    c.steer(0, 1);
+    expectSame(c.target, Vec3(2, 10, -3));
+
+    c = startCamera();
+    c.steer(0, 0);
+    expectSame(c.target, Vec3(0, 1.5f, 0));
+    expectSame(c.eye, Vec3(0, 10.5f, 6));
+}
+
+TEST(Camera, SteerTurnsAfterPitching) {
+    Camera c = startCamera();
+    c.steer(100, 40);
+    EXPECT_FLOAT_EQ(c.target.y, 1.575f);
+    // Swung by -0.0125 radians about the eye's vertical, radius 6.
+    expectVec(c.target, 6 * std::sin(-0.0125), 1.575, 6 - 6 * std::cos(0.0125), 1e-6);
+    EXPECT_NEAR(c.target.z, 0.00047, 0.000005);
+    EXPECT_LT(c.target.x, 0.0f) << "a positive turn turns left";
+
+    // The swing keeps the height and the horizontal distance.
+    c = placedCamera(Vec3(1, 2, 3), Vec3(4, 5, -1));
+    c.steer(-3000, 0);
+    EXPECT_EQ(c.target.y, 5.0f);
+    EXPECT_NEAR(std::hypot(c.target.x - 1, c.target.z - 3), 5.0, 1e-5);
+    EXPECT_NEAR(std::atan2(c.target.x - 1, -(c.target.z - 3)),
+                std::atan2(3.0, 4.0) + 3000.0 / 8000.0, 1e-5);
+}
+
+TEST(Camera, SteerTakesTheWholeRangeOfCounts) {
+    Camera c = startCamera();
+    c.steer(INT_MIN, INT_MAX);
+    EXPECT_EQ(c.target.y, 20.5f);
+    EXPECT_TRUE(std::isfinite(c.target.x) && std::isfinite(c.target.z));
+    EXPECT_NEAR(std::hypot(c.target.x, c.target.z - 6), 6.0, 1e-4);
+    c.steer(INT_MAX, INT_MIN);
+    EXPECT_EQ(c.target.y, 0.5f);
+}
+
+TEST(Camera, AdvanceAndCoastGlideAlongTheLineOfSight) {
+    Camera c = startCamera();
+    c.advance(1.0f);
+    expectSame(c.eye, Vec3(0, 1.5f, 0));
+    expectSame(c.target, Vec3(0, -7.5f, -6));
+
+    c = placedCamera(Vec3(1, 2, 3), Vec3(4, 6, 8));
+    c.moveSpeed = 0.05f;
+    c.coast();
+    expectVec(c.eye, 1.15, 2.2, 3.25);
+    expectVec(c.target, 4.15, 6.2, 8.25);
+    EXPECT_FLOAT_EQ(c.moveSpeed, 0.046f);
+
+    // Backward, and the speed shrinks without ever being cut to zero.
+    c.moveSpeed = -1e-30f;
+    for (int i = 0; i < 100; ++i) {
+        c.coast();
+    }
+    EXPECT_LT(c.moveSpeed, 0.0f);
+    EXPECT_GT(c.moveSpeed, -1e-33f);
+
+    c = placedCamera(Vec3(1, 2, 3), Vec3(4, 6, 8));
+    c.coast();
+    expectSame(c.eye, Vec3(1, 2, 3));
+    expectSame(c.target, Vec3(4, 6, 8));
+    EXPECT_EQ(c.moveSpeed, 0.0f);
+}
+
+TEST(Camera, AccelerateClampsToTheLimit) {
+    struct Case {
+        float from, delta, want;
+    };
+    for (const Case& k :
+         {Case{0.048f, 0.005f, 0.05f}, Case{-0.048f, -0.005f, -0.05f}, Case{0.01f, -0.005f, 0.005f},
+          Case{0.0f, 0.005f, 0.005f}, Case{0.05f, 0.005f, 0.05f}}) {
+        Camera c;
+        c.moveSpeed = k.from;
+        c.accelerate(k.delta, 0.05f);
+        EXPECT_FLOAT_EQ(c.moveSpeed, k.want) << "from " << k.from << " by " << k.delta;
+        EXPECT_LE(std::fabs(c.moveSpeed), 0.05f);
+    }
+}
+
+TEST(Camera, EyeOnTheTargetStaysPut) {
+    Camera c = placedCamera(Vec3(2, 3, 4), Vec3(2, 3, 4));
+    c.rotate(0.4f, 1.0f, -2.0f);
+    c.advance(0.7f);
+    c.moveSpeed = 0.05f;
+    c.coast();
+    expectSame(c.eye, Vec3(2, 3, 4));
+    expectSame(c.target, Vec3(2, 3, 4));
+}
