@@ -51,9 +51,24 @@ public:
 // The one camera, constructed before main and never destroyed.
 extern Camera camera;
 
-// The Orbit mode's eye and target, which it hands to the camera every frame.
+// The Orbit mode's eye and target, which it hands to the camera every frame;
+// the Fly mode copies the camera's back into them.
 extern Vec3 orbitEye;
 extern Vec3 orbitTarget;
+
+extern float zoomSpeed;            // Orbit's speed of orbitEye.z, units per frame
+extern const float zoomSpeedLimit; // 0.5 either way
+
+// One frame of the Orbit mode: the pointer's offset from the centre chooses
+// where the eye should stand sideways and in height, and it eases there;
+// buttons 1 and 3 zoom in and out, softly held between z = 2 and z = 50; the
+// target drifts back to the origin.
+void orbitStep();
+
+// One frame of the Fly mode: the pointer's offset turns and tilts the view
+// like a joystick (only off both the centre row and column); buttons 1 and 3
+// fly forward and back with inertia.
+void flyStep();
 
 // Start-up: the orbit eye far out on z, looking at the origin; the camera
 // itself just above the floor, looking down at the root.

@@ -73,3 +73,18 @@ extern std::vector<std::unique_ptr<LabelChain>> chains;
 
 // Start-up: forty-five chains of ten labels, all rooted at the origin.
 void createLabelChains();
+
+// The cursor dot's smoothed visibility, 0 to about 100; its alpha is a hundredth of it.
+extern float dotLevel;
+
+// Eases dotLevel toward 101 - idleFrames by a tenth of the way, never below 0.
+void updateDotLevel();
+
+// Draws and presents one frame: the floor square and every chain seen
+// through the camera (each chain taking its sway step first), then the dot.
+void drawFrame();
+
+// The overlay: a 3 by 3 black dot at the pointer, faded by dotLevel, on a
+// pixel-aligned projection with the origin at the top-left. Leaves the
+// projection orthographic, the model-view at identity and blending off.
+void drawCursorDot();

@@ -33,6 +33,8 @@ Feedback captureFeedback(const std::function<void()>& draw, bool withColours) {
             break;
         case GL_POINT_TOKEN:
             ++result.points;
+            result.pointPositions.push_back(vertex(i + 1));
+            result.pointColours.push_back(colour(i + 1));
             i += 1 + size;
             break;
         case GL_POLYGON_TOKEN: {
@@ -121,6 +123,34 @@ Matrix Matrix::perspective(double fovyDegrees, double aspect, double nearZ, doub
     r.m[11] = -1.0;
     r.m[14] = 2.0 * farZ * nearZ / (nearZ - farZ);
     return r;
+}
+
+Matrix Matrix::lookAt(const double eye[3], const double target[3], const double up[3]) {
+    auto normalised = [](double v[3]) {
+        const double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+        for (int i = 0; i < 3; ++i) {
+            v[i] /= length;
+        }
+    };
+    auto cross = [](const double a[3], const double b[3], double out[3]) {
+        out[0] = a[1] * b[2] - a[2] * b[1];
+        out[1] = a[2] * b[0] - a[0] * b[2];
+        out[2] = a[0] * b[1] - a[1] * b[0];
+    };
+    double forward[3] = {target[0] - eye[0], target[1] - eye[1], target[2] - eye[2]};
+    normalised(forward);
+    double side[3];
+    cross(forward, up, side);
+    normalised(side);
+    double upward[3];
+    cross(side, forward, upward);
+    Matrix r = identity();
+    for (int i = 0; i < 3; ++i) {
+        r.m[i * 4 + 0] = side[i];
+        r.m[i * 4 + 1] = upward[i];
+        r.m[i * 4 + 2] = -forward[i];
+    }
+    return r * translation(-eye[0], -eye[1], -eye[2]);
 }
 
 Matrix Matrix::operator*(const Matrix& other) const {

@@ -23,8 +23,10 @@ struct Segment {
 
 struct Feedback {
     std::vector<Segment> segments;
-    int points = 0;   // point tokens
-    int polygons = 0; // polygon, bitmap and pixel tokens
+    int points = 0; // point tokens
+    std::vector<WindowPoint> pointPositions;
+    std::vector<Colour> pointColours; // only with colours asked for
+    int polygons = 0;                 // polygon, bitmap and pixel tokens
     bool overflowed = false;
 };
 
@@ -43,6 +45,7 @@ struct Matrix {
     static Matrix ortho(double left, double right, double bottom, double top, double nearZ,
                         double farZ);
     static Matrix perspective(double fovyDegrees, double aspect, double nearZ, double farZ);
+    static Matrix lookAt(const double eye[3], const double target[3], const double up[3]);
 
     Matrix operator*(const Matrix& other) const;
     WindowPoint apply(double x, double y, double z) const; // with the perspective divide

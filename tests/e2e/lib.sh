@@ -4,8 +4,9 @@
 
 set -u
 
-KRONVALE=${1:?usage: $0 PATH-TO-KRONVALE [PATH-TO-SEND-CLOSE]}
+KRONVALE=${1:?usage: $0 PATH-TO-KRONVALE [PATH-TO-SEND-CLOSE [PATH-TO-PIXEL-STATS]]}
 SEND_CLOSE=${2:-}
+PIXEL_STATS=${3:-}
 work=$(mktemp -d "${TMPDIR:-/tmp}/kronvale-e2e.XXXXXX")
 xvfb_pid=
 kronvale_pid=
@@ -154,6 +155,29 @@ window_name() {
 
 screenshot() {
     import -window root "$work/screen.png"
+}
+
+# measure X Y WIDTH HEIGHT: takes a screenshot and sets the variables of
+# the pixel counter for that rectangle (white, cyan, tip, grey, nonwhite,
+# cyanx, cyany, left, right, top, bottom).
+measure() {
+    import -window root -depth 8 "ppm:$work/screen.ppm"
+    local line
+    line=$("$PIXEL_STATS" "$work/screen.ppm" "$@") || return 1
+    eval "$line"
+}
+
+# mostly_white WHAT X Y WIDTH HEIGHT: the scene on white, as every frame shows it.
+mostly_white() {
+    local what=$1
+    shift
+    if ! measure "$@"; then
+        fail "$what: no screenshot to measure"
+    elif [ "$white" -gt $((pixels * 9 / 10)) ] && [ "$nonwhite" -gt 0 ]; then
+        ok "$what ($white of $pixels pixels white)"
+    else
+        fail "$what: $white of $pixels pixels white"
+    fi
 }
 
 # pixel X Y: "R,G,B" of the last screenshot at that point.

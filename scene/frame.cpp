@@ -1,0 +1,76 @@
+// One frame: the scene through the camera, then the cursor dot over it.
+#include "scene/scene.h"
+
+#include "app/app.h"
+#include "camera/camera.h"
+#include "clock/timeLabels.h"
+
+#include <SDL.h>
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <cstdint>
+
+float dotLevel = 0.0f;
+
+void updateDotLevel() {
+    // 100 in a frame that handled a mouse event, one less for every frame since.
+    const float target = static_cast<float>(101 - idleFrames);
+    dotLevel = dotLevel + (target - dotLevel) * 0.1f;
+    if (dotLevel < 0.0f) {
+        dotLevel = 0.0f;
+    }
+}
+
+void drawFrame() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glViewport(0, 0, screenWidth, screenHeight);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60.0, aspectRatio, 1.0, 1024.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    gluLookAt(camera.eye.x, camera.eye.y, camera.eye.z, camera.target.x, camera.target.y,
+              camera.target.z, camera.up.x, camera.up.y, camera.up.z);
+
+    buildTimeLabels();
+
+    // The floor square, five units below the common root.
+    glTranslatef(0.0f, -5.0f, 0.0f);
+    glColor3f(0.0f, 1.0f, 1.0f);
+    glBegin(GL_LINE_STRIP);
+    glVertex3f(4.0f, 0.0f, 4.0f);
+    glVertex3f(-4.0f, 0.0f, 4.0f);
+    glVertex3f(-4.0f, 0.0f, -4.0f);
+    glVertex3f(4.0f, 0.0f, -4.0f);
+    glVertex3f(4.0f, 0.0f, 4.0f);
+    glEnd();
+
+    glScalef(0.3f, 0.3f, 0.3f);
+    for (int32_t i = 0; i < chainCount; ++i) {
+        chains[i]->update();
+        chains[i]->draw();
+    }
+
+    drawCursorDot();
+    SDL_GL_SwapBuffers();
+}
+
+void drawCursorDot() {
+    glViewport(0, 0, screenWidth, screenHeight);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluOrtho2D(0.0, screenWidth, screenHeight, 0.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glPointSize(3.0f);
+
+    updateDotLevel();
+
+    glBegin(GL_POINTS);
+    glColor4f(0.0f, 0.0f, 0.0f, dotLevel * 0.01f);
+    glVertex2f(static_cast<float>(mouseX), static_cast<float>(mouseY));
+    glEnd();
+    glDisable(GL_BLEND);
+}

@@ -1,0 +1,295 @@
+// The Orbit and Fly steps and the cursor dot's level, as plain arithmetic
+// over the input state, on a display of 1024 by 768.
+#include "app/app.h"
+#include "camera/camera.h"
+#include "scene/scene.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+void expectVec(const Vec3& got, double x, double y, double z, double tolerance = 1e-4) {
+    EXPECT_NEAR(got.x, x, tolerance);
+    EXPECT_NEAR(got.y, y, tolerance);
+    EXPECT_NEAR(got.z, z, tolerance);
+}
+
+void expectSame(const Vec3& got, const Vec3& want) {
+    EXPECT_EQ(got.x, want.x);
+    EXPECT_EQ(got.y, want.y);
+    EXPECT_EQ(got.z, want.z);
+}
+
+class ViewModes : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setScreenSize(1024, 768);
+        camera = Camera();
+        placeCameraForStart();
+        zoomSpeed = 0.0f;
+        pointAt(512, 384);
+        leftButtonDown = false;
+        rightButtonDown = false;
+    }
+
+    static void pointAt(int32_t x, int32_t y) {
+        mouseX = x;
+        mouseY = y;
+    }
+};
+
+} // namespace
+
+TEST_F(ViewModes, OrbitFliesInFromAfar) {
+    pointAt(700, 100);
+    orbitStep();
+    expectVec(orbitEye, -0.094, 0.142, 154.5);
+    orbitStep();
+    EXPECT_NEAR(orbitEye.z, 149.275, 1e-3);
+    for (int frame = 3; frame <= 92; ++frame) {
+        orbitStep();
+    }
+    EXPECT_LT(orbitEye.z, 51.0f);
+    EXPECT_GT(orbitEye.z, 50.0f);
+    // The camera holds exactly what the step handed over, looking up the y axis.
+    expectSame(camera.eye, orbitEye);
+    expectSame(camera.target, Vec3(0, 0, 0));
+    expectSame(camera.up, Vec3(0, 1, 0));
+    EXPECT_EQ(camera.moveSpeed, 0.0f);
+}
+
+TEST_F(ViewModes, OrbitGoalsFollowThePointer) {
+    struct Case {
+        int32_t x, y;
+        double goalX, goalY;
+    };
+    for (const Case& k :
+         {Case{0, 0, 10.24, 7.68}, Case{1023, 767, -10.22, -7.66}, Case{512, 384, 0.0, 0.0}}) {
+        pointAt(k.x, k.y);
+        orbitEye = Vec3(10, -3, 20);
+        orbitStep();
+        EXPECT_NEAR(orbitEye.x, 10 - (10 - k.goalX) * 0.025, 1e-5) << k.x << ", " << k.y;
+        EXPECT_NEAR(orbitEye.y, -3 - (-3 - k.goalY) * 0.025, 1e-5) << k.x << ", " << k.y;
+        for (int frame = 0; frame < 2000; ++frame) {
+            orbitStep();
+        }
+        EXPECT_NEAR(orbitEye.x, k.goalX, 1e-4) << k.x << ", " << k.y;
+        EXPECT_NEAR(orbitEye.y, k.goalY, 1e-4) << k.x << ", " << k.y;
+        EXPECT_EQ(orbitEye.z, 20.0f) << "no button, no zoom";
+    }
+    pointAt(512, 384);
+    orbitEye = Vec3(10, 0, 20);
+    orbitStep();
+    EXPECT_FLOAT_EQ(orbitEye.x, 9.75f);
+}
+
+TEST_F(ViewModes, OrbitZoomsWithTheButtonsWithinSoftLimits) {
+    // Everything at once: easing, a zoom past the near limit, the target drifting.
+    orbitEye = Vec3(1, 2, 1.5f);
+    orbitTarget = Vec3(3, 4, 5);
+    zoomSpeed = -0.2f;
+    leftButtonDown = true;
+    pointAt(300, 500);
+    orbitStep();
+    expectVec(orbitEye, 1.081, 1.892, 1.3065);
+    expectVec(orbitTarget, 2.88, 3.84, 4.8);
+    EXPECT_NEAR(zoomSpeed, -0.1058, 1e-6);
+    expectSame(camera.eye, orbitEye);
+    expectSame(camera.target, orbitTarget);
+
+    // Button 1 from rest at z = 10, then held: the eye settles just inside the near limit.
+    SetUp();
+    orbitEye = Vec3(0, 0, 10);
+    leftButtonDown = true;
+    orbitStep();
+    EXPECT_NEAR(zoomSpeed, -0.0276, 1e-6);
+    EXPECT_NEAR(orbitEye.z, 9.97, 1e-5);
+    for (int frame = 0; frame < 5000; ++frame) {
+        orbitStep();
+    }
+    EXPECT_NEAR(orbitEye.z, 0.944, 2e-3);
+
+    // Far enough out, the speed approaches -0.345 per frame: the clamp never comes into play.
+    orbitEye.z = 45.0f;
+    zoomSpeed = 0.0f;
+    for (int frame = 0; frame < 60; ++frame) {
+        orbitStep();
+    }
+    EXPECT_NEAR(zoomSpeed, -0.345, 3e-3);
+    EXPECT_GT(orbitEye.z, 2.0f);
+    orbitEye.z = 0.944f;
+
+    // Let go: it drifts back to the limit.
+    leftButtonDown = false;
+    for (int frame = 0; frame < 1000; ++frame) {
+        orbitStep();
+    }
+    EXPECT_NEAR(orbitEye.z, 2.0, 1e-3);
+
+    // Button 3 held: just beyond the far limit.
+    rightButtonDown = true;
+    for (int frame = 0; frame < 5000; ++frame) {
+        orbitStep();
+    }
+    EXPECT_NEAR(orbitEye.z, 51.056, 2e-3);
+
+    // Both held: the buttons cancel.
+    leftButtonDown = true;
+    orbitEye.z = 20.0f;
+    zoomSpeed = 0.25f;
+    orbitStep();
+    EXPECT_FLOAT_EQ(orbitEye.z, 20.25f);
+    EXPECT_FLOAT_EQ(zoomSpeed, 0.23f);
+
+    // The clamp, from a speed beyond it.
+    leftButtonDown = false;
+    rightButtonDown = false;
+    orbitEye.z = 20.0f;
+    zoomSpeed = -0.9f;
+    orbitStep();
+    EXPECT_FLOAT_EQ(orbitEye.z, 19.5f);
+}
+
+TEST_F(ViewModes, OrbitTargetSnapsToTheOriginWhenClose) {
+    orbitTarget = Vec3(0.004f, 0.003f, 0.005f);
+    orbitStep();
+    expectSame(orbitTarget, Vec3(0, 0, 0));
+    orbitStep();
+    expectSame(orbitTarget, Vec3(0, 0, 0));
+    EXPECT_FALSE(std::isnan(camera.target.x));
+
+    orbitTarget = Vec3(0.006f, 0.006f, 0.006f); // about 0.0104 long: shrinks instead
+    orbitStep();
+    expectVec(orbitTarget, 0.00576, 0.00576, 0.00576, 1e-7);
+    orbitStep();
+    expectSame(orbitTarget, Vec3(0, 0, 0));
+}
+
+TEST_F(ViewModes, FlySteersOnlyOffBothCentreLines) {
+    struct Case {
+        int32_t x, y;
+        double turn; // radians to the right
+        double drop; // target units
+    };
+    for (const Case& k :
+         {Case{612, 484, 0.00625, 0.09375}, Case{612, 384, 0.0, 0.0}, Case{900, 384, 0.0, 0.0},
+          Case{512, 100, 0.0, 0.0}, Case{513, 500, 0.0, 0.10875}, Case{515, 383, 0.000125, 0.0},
+          Case{509, 385, -0.000125, 0.0}, Case{0, 0, -0.032, -0.36}}) {
+        SetUp();
+        camera.set(Vec3(0, 0, 0), Vec3(0, 0, -20), Vec3(0, 1, 0));
+        pointAt(k.x, k.y);
+        flyStep();
+        const std::string where = std::to_string(k.x) + ", " + std::to_string(k.y);
+        EXPECT_NEAR(camera.target.y, -k.drop, 1e-6) << where;
+        EXPECT_NEAR(std::atan2(camera.target.x, -camera.target.z), k.turn, 1e-6) << where;
+        expectSame(camera.eye, Vec3(0, 0, 0));
+        expectSame(orbitEye, camera.eye);
+        expectSame(orbitTarget, camera.target);
+    }
+}
+
+TEST_F(ViewModes, FlyThrustHasInertia) {
+    // From the start-up placement, button 1, pointer on the centre.
+    leftButtonDown = true;
+    flyStep();
+    expectVec(camera.eye, 0, 10.455, 5.97, 1e-5);
+    expectVec(camera.target, 0, 1.455, -0.03, 1e-5);
+    EXPECT_FLOAT_EQ(camera.moveSpeed, 0.0046f);
+    expectSame(orbitEye, camera.eye);
+    expectSame(orbitTarget, camera.target);
+    EXPECT_EQ(zoomSpeed, 0.0f);
+
+    // Both buttons at the top speed.
+    camera.moveSpeed = 0.05f;
+    rightButtonDown = true;
+    const Vec3 before = camera.eye;
+    flyStep();
+    EXPECT_FLOAT_EQ(camera.eye.y, before.y + 0.045f * -9.0f);
+    EXPECT_FLOAT_EQ(camera.moveSpeed, 0.045f * 0.92f);
+
+    // Let go: it glides on, slowing.
+    leftButtonDown = false;
+    rightButtonDown = false;
+    camera.moveSpeed = 0.0f;
+    const Vec3 still = camera.eye;
+    flyStep();
+    expectSame(camera.eye, still);
+    camera.moveSpeed = -0.02f;
+    flyStep();
+    EXPECT_GT(camera.eye.y, still.y) << "backward, away from the target below";
+}
+
+TEST_F(ViewModes, ModesHandOverTheView) {
+    // Before any motion the pointer is at the corner: Fly keeps turning left and up.
+    pointAt(0, 0);
+    const Vec3 target = camera.target;
+    flyStep();
+    EXPECT_FLOAT_EQ(camera.target.y, std::min(target.y + 15.0f * 192 / 8000, 10.5f + 10.0f));
+    EXPECT_LT(camera.target.x, 0.0f);
+
+    // Back in Orbit, the eye eases from where Fly left it and the target drifts home.
+    const Vec3 flown = orbitEye;
+    pointAt(512, 384);
+    orbitStep();
+    EXPECT_FLOAT_EQ(orbitEye.x, flown.x * 0.975f);
+    for (int frame = 0; frame < 400; ++frame) {
+        orbitStep();
+    }
+    expectSame(orbitTarget, Vec3(0, 0, 0));
+    EXPECT_LE(orbitEye.z, 50.0f);
+    EXPECT_GE(orbitEye.z, 2.0f);
+}
+
+// Counting the frame that handled the last mouse event as frame 1.
+TEST(CursorDot, FadesInWhileMovingAndOutAtRest) {
+    dotLevel = 0.0f;
+    for (int frame = 1; frame <= 10; ++frame) {
+        idleFrames = 1;
+        updateDotLevel();
+    }
+    EXPECT_NEAR(dotLevel, 65.13, 0.01);
+    for (int frame = 0; frame < 1000; ++frame) {
+        updateDotLevel();
+    }
+    EXPECT_NEAR(dotLevel, 99.99997, 1e-4);
+    EXPECT_LE(dotLevel, 100.0f);
+
+    // From full after long motion.
+    std::vector<float> level(200, -1.0f);
+    for (int frame = 1; frame < 200; ++frame) {
+        idleFrames = frame;
+        updateDotLevel();
+        level[frame] = dotLevel;
+    }
+    EXPECT_NEAR(level[10], 96.5, 0.05);
+    EXPECT_NEAR(level[50], 59.95, 0.01);
+    EXPECT_NEAR(level[100], 10.0, 0.01);
+    EXPECT_GT(level[109], 0.0f);
+    for (int frame = 110; frame < 200; ++frame) {
+        EXPECT_EQ(level[frame], 0.0f) << "frame " << frame;
+    }
+
+    // From rest: a single event brings it up to a peak in frame 23.
+    dotLevel = 0.0f;
+    for (int frame = 1; frame < 200; ++frame) {
+        idleFrames = frame;
+        updateDotLevel();
+        level[frame] = dotLevel;
+    }
+    EXPECT_NEAR(level[23], 77.25, 0.01);
+    EXPECT_LT(level[22], level[23]);
+    EXPECT_LT(level[24], level[23]);
+    EXPECT_GT(level[109], 0.0f);
+    EXPECT_EQ(level[110], 0.0f);
+
+    // A year at rest neither wraps nor wakes it.
+    idleFrames = INT32_MAX;
+    updateDotLevel();
+    EXPECT_EQ(dotLevel, 0.0f);
+    // Nothing clamps it from above: a frame that handled an event before counting aims at 101.
+    dotLevel = 100.0f;
+    idleFrames = 0;
+    updateDotLevel();
+    EXPECT_FLOAT_EQ(dotLevel, 100.1f);
+}
