@@ -2,6 +2,7 @@
 // over the input state, on a display of 1024 by 768.
 #include "app/app.h"
 #include "camera/camera.h"
+#include "vecChecks.h"
 #include "scene/scene.h"
 
 #include <cmath>
@@ -9,16 +10,9 @@
 
 namespace {
 
-void expectVec(const Vec3& got, double x, double y, double z, double tolerance = 1e-4) {
-    EXPECT_NEAR(got.x, x, tolerance);
-    EXPECT_NEAR(got.y, y, tolerance);
-    EXPECT_NEAR(got.z, z, tolerance);
-}
-
-void expectSame(const Vec3& got, const Vec3& want) {
-    EXPECT_EQ(got.x, want.x);
-    EXPECT_EQ(got.y, want.y);
-    EXPECT_EQ(got.z, want.z);
+// Near enough for single-precision steps.
+void expectVec(const Vec3& got, double x, double y, double z) {
+    expectVec(got, x, y, z, 1e-4);
 }
 
 class ViewModes : public ::testing::Test {
