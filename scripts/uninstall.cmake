@@ -1,0 +1,11 @@
+# Removes every file listed in the build's install manifest.
+if(NOT EXISTS install_manifest.txt)
+  message(FATAL_ERROR "Nothing to uninstall: no install_manifest.txt in this build folder")
+endif()
+file(STRINGS install_manifest.txt installed)
+foreach(file IN LISTS installed)
+  if(EXISTS "${file}" OR IS_SYMLINK "${file}")
+    message(STATUS "Removing ${file}")
+    file(REMOVE "${file}")
+  endif()
+endforeach()
