@@ -49,6 +49,11 @@ DisplayRequest parseCommandLine(int argc, const char* const argv[]);
 // Sets the screen size and its halves, each truncated toward zero.
 void setScreenSize(int32_t width, int32_t height);
 
+// Whether the display would gain nothing from the SDL 1.2 compatibility
+// layer's OpenGL scaling: in a window, or full-screen at the desktop's size.
+bool wantsUnscaledOpenGL(bool fullscreenDisplay, int32_t width, int32_t height,
+                         int32_t desktopWidth, int32_t desktopHeight);
+
 // The whole program: start-up, then the main loop. Never returns.
 [[noreturn]] void runKronvale(int argc, char* argv[]);
 

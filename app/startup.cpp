@@ -26,6 +26,17 @@ namespace {
 
 constexpr int32_t largestDisplaySide = 32767;
 
+// The SDL 1.2 compatibility layer draws OpenGL into an off-screen buffer and
+// scales it onto the display: a few milliseconds of CPU and some 20 MiB, and
+// since every animation here advances per frame, a slower clock. Classic SDL
+// 1.2 knows no such thing and ignores the variable.
+constexpr const char* scalingVariable = "SDL12COMPAT_OPENGL_SCALING";
+
+bool onCompatibilityLayer() {
+    const SDL_version* version = SDL_Linked_Version();
+    return version != nullptr && version->major == 1 && version->minor == 2 && version->patch >= 50;
+}
+
 // With no display to reach, SDL 2 underneath falls back to drawing off-screen,
 // where nobody could see the clock or press Escape. Unless asked for by name,
 // that counts as no video device at all.
@@ -71,7 +82,14 @@ void buildFontOrQuit() {
     }
 }
 
-void runKronvale(int argc, char* argv[]) {
+bool wantsUnscaledOpenGL(bool fullscreenDisplay, int32_t width, int32_t height,
+                         int32_t desktopWidth, int32_t desktopHeight) {
+    return !fullscreenDisplay || (width == desktopWidth && height == desktopHeight);
+}
+
+namespace {
+
+void initVideoOrQuit() {
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         std::fprintf(stderr, "Video initialization failed: %s\n", SDL_GetError());
         quitProgram(1);
@@ -80,13 +98,26 @@ void runKronvale(int argc, char* argv[]) {
         std::fprintf(stderr, "Video initialization failed: %s\n", "No available video device");
         quitProgram(1);
     }
+}
+
+} // namespace
+
+void runKronvale(int argc, char* argv[]) {
+    // The library reads its scaling switch when video starts. A window needs
+    // no scaling, so say so at once; full-screen, it depends on the desktop.
+    const bool scalingChosen = std::getenv(scalingVariable) != nullptr;
+    const DisplayRequest request = parseCommandLine(argc, argv);
+    if (!scalingChosen && !request.fullscreen) {
+        setEnvironmentDefault(scalingVariable, "0");
+    }
+
+    initVideoOrQuit();
 
     screenWidth = 1024;
     screenHeight = 768;
     fullscreen = true;
 
     if (argc >= 2) {
-        DisplayRequest request = parseCommandLine(argc, argv);
         if (request.badFirstArgument) {
             // Shown before any display exists; start-up goes on once it is dismissed.
             showMessageBox("Error", firstParameterMessage);
@@ -116,6 +147,17 @@ void runKronvale(int argc, char* argv[]) {
     // for 32767, it refuses plainly.
     setScreenSize(std::min(screenWidth, largestDisplaySide),
                   std::min(screenHeight, largestDisplaySide));
+
+    // Full-screen at the desktop's own size, scaling would show nothing
+    // either: start video again without it. At any other size it letterboxes,
+    // so it stays.
+    if (fullscreen && !scalingChosen && desktop != nullptr && onCompatibilityLayer() &&
+        wantsUnscaledOpenGL(fullscreen, screenWidth, screenHeight, desktop->current_w,
+                            desktop->current_h)) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        setEnvironmentDefault(scalingVariable, "0");
+        initVideoOrQuit();
+    }
 
     const Uint32 flags = fullscreen ? (SDL_OPENGL | SDL_FULLSCREEN) : SDL_OPENGL;
     SDL_Surface* display = SDL_SetVideoMode(screenWidth, screenHeight, 32, flags);

@@ -20,3 +20,7 @@ void showMessageBox(const char* title, const char* text);
 // Hides the system pointer over the display while keeping absolute mouse
 // positions. Needs the display to be open.
 void hidePointer();
+
+// Sets an environment variable for this process and the libraries it loads,
+// unless it is already set (the user's choice stands).
+void setEnvironmentDefault(const char* name, const char* value);

@@ -123,3 +123,7 @@ void hidePointer() {
         SDL_SetCursor(cursor);
     }
 }
+
+void setEnvironmentDefault(const char* name, const char* value) {
+    setenv(name, value, 0);
+}

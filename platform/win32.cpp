@@ -1,6 +1,7 @@
 // Windows side of the platform seam.
 #include "platform/platform.h"
 
+#include <cstdlib>
 #include <windows.h>
 
 ClockReading readLocalTime() {
@@ -15,4 +16,10 @@ void showMessageBox(const char* title, const char* text) {
 
 void hidePointer() {
     ShowCursor(FALSE);
+}
+
+void setEnvironmentDefault(const char* name, const char* value) {
+    if (std::getenv(name) == nullptr) {
+        _putenv_s(name, value);
+    }
 }

@@ -314,3 +314,21 @@ TEST(SwayField, OddShapesNeitherDivideByZeroNorReachOutside) {
     EXPECT_EQ(longChain.root.z, 3.0f);
     EXPECT_EQ(longChain.spacing, 7.0);
 }
+
+TEST(SwayField, EveryEasedValueIsTheHalfCosineToTheBit) {
+    resetRandom();
+    // Chain-sized eases, and eases too long for any shortcut.
+    for (int32_t minFrames : {160, 5000}) {
+        SwayField field(10, 2, 12.0, minFrames, 160);
+        for (int n = 0; n < 2000; ++n) {
+            field.step();
+            forEachValue(field, [&](int i, int j) {
+                const double f = static_cast<double>(field.elapsed[i][j]) / field.duration[i][j];
+                const double start = field.startValue[i][j];
+                const double want = start + ((1.0 - std::cos(f * 3.1415926535897)) * 0.5) *
+                                                (field.targetValue[i][j] - start);
+                ASSERT_EQ(field.currentValue[i][j], want) << "step " << n;
+            });
+        }
+    }
+}
