@@ -317,10 +317,13 @@ TEST(SwayField, OddShapesNeitherDivideByZeroNorReachOutside) {
 
 TEST(SwayField, EveryEasedValueIsTheHalfCosineToTheBit) {
     resetRandom();
-    // Chain-sized eases, and eases too long for any shortcut.
-    for (int32_t minFrames : {160, 5000}) {
-        SwayField field(10, 2, 12.0, minFrames, 160);
-        for (int n = 0; n < 2000; ++n) {
+    // Chain-sized eases, and eases on both sides of the longest remembered one.
+    struct Shape {
+        int32_t minFrames, spreadFrames, steps;
+    };
+    for (const Shape& shape : {Shape{160, 160, 2000}, Shape{4000, 300, 9000}}) {
+        SwayField field(10, 2, 12.0, shape.minFrames, shape.spreadFrames);
+        for (int n = 0; n < shape.steps; ++n) {
             field.step();
             forEachValue(field, [&](int i, int j) {
                 const double f = static_cast<double>(field.elapsed[i][j]) / field.duration[i][j];
