@@ -15,4 +15,4 @@ test:
 	scripts/test
 
 clean:
-	rm -rf build
+	rm -rf build build-sanitize build-fuzz

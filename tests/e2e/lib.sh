@@ -7,6 +7,7 @@ set -u
 KRONVALE=${1:?usage: $0 PATH-TO-KRONVALE [PATH-TO-SEND-CLOSE [PATH-TO-PIXEL-STATS]]}
 SEND_CLOSE=${2:-}
 PIXEL_STATS=${3:-}
+FRAME_PROBE=${4:-}
 work=$(mktemp -d "${TMPDIR:-/tmp}/kronvale-e2e.XXXXXX")
 xvfb_pid=
 kronvale_pid=
@@ -165,6 +166,17 @@ measure() {
     local line
     line=$("$PIXEL_STATS" "$work/screen.ppm" "$@") || return 1
     eval "$line"
+}
+
+# probe_value FIELD: one of the frame probe's counts (see bench/frameProbe.cpp):
+# sdl, glx, egl, first (ns), framebuffer, written.
+probe_value() {
+    local index
+    case $1 in
+    sdl) index=0 ;; glx) index=1 ;; egl) index=2 ;; first) index=3 ;;
+    framebuffer) index=4 ;; written) index=5 ;;
+    esac
+    od -An -t d8 -j $((index * 8)) -N 8 "$work/probe" 2> /dev/null | tr -d ' '
 }
 
 # mostly_white WHAT X Y WIDTH HEIGHT: the scene on white, as every frame shows it.
