@@ -8,7 +8,7 @@ build=$(cd "$(dirname "$KRONVALE")" && pwd)
 prefix=$work/prefix
 id=org.kronvale.Kronvale
 
-for tool in desktop-file-validate appstreamcli groff mandoc identify; do
+for tool in desktop-file-validate appstreamcli groff mandoc identify xmllint; do
     if ! command -v "$tool" > /dev/null 2>&1; then
         echo "FAIL: $tool is missing; run the test command (make test) to install it"
         exit 1
@@ -23,7 +23,8 @@ else
     finish
 fi
 
-for file in bin/kronvale share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+for file in bin/kronvale bin/kronvale-screensaver share/xscreensaver/config/kronvale-screensaver.xml \
+    share/applications/screensavers/kronvale-screensaver.desktop share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/48x48/apps/$id.png share/icons/hicolor/scalable/apps/$id.svg \
     share/man/man6/kronvale.6; do
     if [ -f "$prefix/$file" ]; then
@@ -55,6 +56,19 @@ if out=$(appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml
 else
     fail "appstreamcli validate passes: $out"
 fi
+
+module=$prefix/share/xscreensaver/config/kronvale-screensaver.xml
+if xmllint --noout "$module" 2> /dev/null; then
+    ok "the screensaver module description is well-formed XML"
+else
+    fail "the screensaver module description is well-formed XML"
+fi
+expect_eq "it names the launcher" kronvale-screensaver \
+    "$(xmllint --xpath 'string(/screensaver/@name)' "$module" 2> /dev/null)"
+expect_eq "and runs it on the screensaver's window" --root \
+    "$(xmllint --xpath 'string(/screensaver/command/@arg)' "$module" 2> /dev/null)"
+expect_eq "the screensaver entry runs the launcher" "kronvale-screensaver --root" \
+    "$(sed -n 's/^Exec=//p' "$prefix/share/applications/screensavers/kronvale-screensaver.desktop")"
 
 man=$prefix/share/man/man6/kronvale.6
 if out=$(groff -ww -man -z "$man" 2>&1) && [ -z "$out" ]; then

@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# kronvale-screensaver: Kronvale drawn inside a window it is given, at that
+# window's size and nowhere else, by -window-id or XSCREENSAVER_WINDOW; ended
+# with the launcher by SIGTERM; and a clear error for a window that does not exist.
+. "$(dirname "$0")/lib.sh"
+start_xvfb
+
+LAUNCHER=$(dirname "$KRONVALE")/kronvale-screensaver
+MAKE_WINDOW=$(dirname "$SEND_CLOSE")/kronvale_make_window
+for program in "$LAUNCHER" "$MAKE_WINDOW"; do
+    [ -x "$program" ] || { echo "FAIL: $program is not built"; exit 1; }
+done
+# Everything below runs the launcher, which becomes Kronvale.
+KRONVALE=$LAUNCHER
+
+setpriv --pdeathsig KILL -- "$MAKE_WINDOW" 640 400 > "$work/window-id" &
+launched+=("$!")
+for _ in $(seq 100); do
+    [ -s "$work/window-id" ] && break
+    sleep 0.05
+done
+id=$(head -n 1 "$work/window-id")
+[ -n "$id" ] || { echo "FAIL: no window to embed into"; exit 1; }
+
+nothing_left() {
+    ! pgrep -f "kronvale window 640 400" > /dev/null
+}
+
+# Pixels outside the window that are not black (the bare X screen is).
+outside_not_black() {
+    convert "$work/screen.ppm" -fill black -draw "rectangle 100,100 739,499" \
+        -fill white +opaque black -format '%[fx:round(mean*w*h)]' info:
+}
+
+check_embedded() {
+    local how=$1
+    sleep 2.5
+    if ! running; then
+        fail "$how: it keeps running ($(stderr_text))"
+        return
+    fi
+    expect_eq "$how: the running program is Kronvale in a window of that size" \
+        "kronvale window 640 400" "$(tr '\0' ' ' < "/proc/$kronvale_pid/cmdline" | sed 's/ $//')"
+    mostly_white "$how: the scene fills the window" 100 100 640 400
+    if [ "$cyan" -gt 0 ] && [ "$tip" -gt 0 ]; then
+        ok "$how: cyan and dark red inside ($cyan, $tip pixels)"
+    else
+        fail "$how: cyan and dark red inside: $cyan cyan, $tip dark red"
+    fi
+    expect_eq "$how: nothing drawn outside the window" 0 "$(outside_not_black)"
+    expect_eq "$how: the window keeps its size" 640x400 "$(geometry "$id" | cut -d+ -f1)"
+}
+
+launch -window-id "$id"
+check_embedded "-window-id"
+kill -TERM "$kronvale_pid"
+wait_exit 2
+expect_eq "SIGTERM to the launcher ends it with status 0" 0 "$exit_status"
+if nothing_left; then ok "nothing is left running"; else fail "nothing is left running"; fi
+
+launch_env=(XSCREENSAVER_WINDOW="$id")
+launch --root
+check_embedded "XSCREENSAVER_WINDOW with --root"
+kill -TERM "$kronvale_pid"
+wait_exit 2
+expect_eq "SIGTERM ends that one with status 0" 0 "$exit_status"
+if nothing_left; then ok "nothing is left running"; else fail "nothing is left running"; fi
+launch_env=()
+
+launch --window-id "$((id))"
+check_embedded "--window-id in decimal"
+kill -TERM "$kronvale_pid"
+wait_exit 2
+expect_eq "SIGTERM ends that one with status 0" 0 "$exit_status"
+
+# With --root alone, the whole screen.
+launch --root
+sleep 2.5
+expect_eq "--root: Kronvale at the root window's size" "kronvale window 1024 768" \
+    "$(tr '\0' ' ' < "/proc/$kronvale_pid/cmdline" | sed 's/ $//')"
+mostly_white "--root: the scene covers the screen" 0 0 1024 768
+kill -TERM "$kronvale_pid"
+wait_exit 2
+expect_eq "SIGTERM ends that one with status 0" 0 "$exit_status"
+
+# Without any window: a window of Kronvale's own.
+launch
+if win=$(find_window); then
+    expect_eq "without a window: Kronvale's own" '"Kronvale"' "$(window_name "$win")"
+    expect_eq "at its own size" 1024x768 "$(geometry "$win" | cut -d+ -f1)"
+else
+    fail "without a window, Kronvale opens its own ($(stderr_text))"
+fi
+kill -TERM "$kronvale_pid"
+wait_exit 2
+expect_eq "SIGTERM ends that one with status 0" 0 "$exit_status"
+
+launch --window-id 0x7fffff0
+wait_exit 2
+if [ "$exit_status" != 0 ] && [ "$exit_status" != running ]; then
+    ok "a window that does not exist: status $exit_status"
+else
+    fail "a window that does not exist gives a non-zero status: $exit_status"
+fi
+expect_eq "with one clear line on standard error" \
+    "kronvale-screensaver: no such window: 0x7fffff0" "$(stderr_text)"
+
+launch -window-id not-a-window
+wait_exit 2
+expect_eq "an id that is no number: status 2" 2 "$exit_status"
+expect_eq "with one line on standard error" "kronvale-screensaver: not a window id: not-a-window" \
+    "$(stderr_text)"
+
+finish
