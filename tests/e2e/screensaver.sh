@@ -22,8 +22,15 @@ done
 id=$(head -n 1 "$work/window-id")
 [ -n "$id" ] || { echo "FAIL: no window to embed into"; exit 1; }
 
+# No process anywhere runs Kronvale for that window any more.
 nothing_left() {
-    ! pgrep -f "kronvale window 640 400" > /dev/null
+    local cmdline
+    for cmdline in /proc/[0-9]*/cmdline; do
+        if [ "$(tr '\0' ' ' < "$cmdline" 2> /dev/null)" = "kronvale window 640 400 " ]; then
+            return 1
+        fi
+    done
+    return 0
 }
 
 # Pixels outside the window that are not black (the bare X screen is).
