@@ -59,14 +59,23 @@ sleep 1
 measure "$x" "$y" "$w" "$h"
 base=$nonwhite
 xdotool mousedown 1
-sleep 2.5
-measure "$x" "$y" "$w" "$h"
-near=$nonwhite
+# Each frame zooms a little: hold until it shows, for as long as a slow machine needs.
+sleep 1.5
+for _ in $(seq 10); do
+    measure "$x" "$y" "$w" "$h"
+    near=$nonwhite
+    above "$near" $((base * 2)) && break
+    sleep 0.5
+done
 xdotool mouseup 1
 xdotool mousedown 3
-sleep 4
-measure "$x" "$y" "$w" "$h"
-far=$nonwhite
+sleep 2.5
+for _ in $(seq 12); do
+    measure "$x" "$y" "$w" "$h"
+    far=$nonwhite
+    above $((near / 2)) "$far" && break
+    sleep 0.5
+done
 xdotool mouseup 3
 if above "$near" $((base * 2)) && above $((near / 2)) "$far"; then
     ok "button 1 makes the bundle larger, button 3 smaller ($base, $near, $far pixels)"
