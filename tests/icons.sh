@@ -7,15 +7,7 @@ make_icon=${2:?usage: icons.sh SOURCE-DIR MAKE-ICON}
 icons=$source_dir/platform/icons
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
-ok() { echo "ok - $*"; }
-fail() {
-    failures=$((failures + 1))
-    echo "FAIL - $*"
-}
-expect_eq() {
-    if [ "$2" = "$3" ]; then ok "$1"; else fail "$1: expected '$2', got '$3'"; fi
-}
+. "$(dirname "$0")/checks.sh"
 # Unsigned integers from a file at a byte offset.
 u8() { od -An -tu1 -j "$2" -N 1 "$1" | tr -d ' '; }
 u16le() { echo $(($(u8 "$1" "$2") + 256 * $(u8 "$1" $(($2 + 1))))); }
@@ -66,5 +58,4 @@ else
     fail "the SVG is well-formed XML"
 fi
 
-echo "$failures failed"
-[ "$failures" -eq 0 ]
+finish

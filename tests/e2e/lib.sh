@@ -3,6 +3,7 @@
 # Sourced by each test script with the program's path as $1.
 
 set -u
+. "$(dirname "${BASH_SOURCE[0]}")/../checks.sh"
 
 KRONVALE=${1:?usage: $0 PATH-TO-KRONVALE [PATH-TO-SEND-CLOSE [PATH-TO-PIXEL-STATS]]}
 SEND_CLOSE=${2:-}
@@ -11,8 +12,6 @@ FRAME_PROBE=${4:-}
 work=$(mktemp -d "${TMPDIR:-/tmp}/kronvale-e2e.XXXXXX")
 xvfb_pid=
 kronvale_pid=
-failures=0
-checks=0
 launch_env=()
 
 launched=()
@@ -39,32 +38,6 @@ for tool in Xvfb xdotool xwininfo import convert perl setpriv; do
 done
 
 perl=$(command -v perl)
-
-ok() {
-    checks=$((checks + 1))
-    echo "ok - $*"
-}
-
-fail() {
-    checks=$((checks + 1))
-    failures=$((failures + 1))
-    echo "FAIL - $*"
-}
-
-# expect_eq WHAT EXPECTED ACTUAL
-expect_eq() {
-    if [ "$2" = "$3" ]; then
-        ok "$1"
-    else
-        fail "$1: expected '$2', got '$3'"
-    fi
-}
-
-finish() {
-    echo "$((checks - failures)) passed, $failures failed"
-    [ "$failures" -eq 0 ]
-    exit
-}
 
 # A private X server with a 1024 by 768 screen on a free display number. It must
 # not reset when its last client leaves, or the next start could find it gone.

@@ -7,12 +7,7 @@ set -u
 source_dir=${1:?usage: crossCompile.sh SOURCE-DIR}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
-ok() { echo "ok - $*"; }
-fail() {
-    failures=$((failures + 1))
-    echo "FAIL - $*"
-}
+. "$(dirname "$0")/../checks.sh"
 
 prefix=x86_64-w64-mingw32
 for tool in $prefix-g++ $prefix-windres $prefix-nm; do
@@ -80,5 +75,4 @@ else
     cat "$work/link.log"
 fi
 
-echo "$failures failed"
-[ "$failures" -eq 0 ]
+finish
