@@ -49,6 +49,17 @@ bool onlyOffscreenVideo() {
     return requested == nullptr || std::strcmp(requested, "offscreen") != 0;
 }
 
+void initVideoOrQuit() {
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+        std::fprintf(stderr, "Video initialization failed: %s\n", SDL_GetError());
+        quitProgram(1);
+    }
+    if (onlyOffscreenVideo()) {
+        std::fprintf(stderr, "Video initialization failed: %s\n", "No available video device");
+        quitProgram(1);
+    }
+}
+
 } // namespace
 
 void setScreenSize(int32_t width, int32_t height) {
@@ -86,21 +97,6 @@ bool wantsUnscaledOpenGL(bool fullscreenDisplay, int32_t width, int32_t height,
                          int32_t desktopWidth, int32_t desktopHeight) {
     return !fullscreenDisplay || (width == desktopWidth && height == desktopHeight);
 }
-
-namespace {
-
-void initVideoOrQuit() {
-    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
-        std::fprintf(stderr, "Video initialization failed: %s\n", SDL_GetError());
-        quitProgram(1);
-    }
-    if (onlyOffscreenVideo()) {
-        std::fprintf(stderr, "Video initialization failed: %s\n", "No available video device");
-        quitProgram(1);
-    }
-}
-
-} // namespace
 
 void runKronvale(int argc, char* argv[]) {
     // The library reads its scaling switch when video starts. A window needs
