@@ -71,5 +71,5 @@ void orbitStep();
 void flyStep();
 
 // Start-up: the orbit eye far out on z, looking at the origin; the camera
-// itself just above the floor, looking down at the root.
+// itself above and in front of the root, looking down at it.
 void placeCameraForStart();
