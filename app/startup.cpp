@@ -7,8 +7,7 @@
 #include "scene/scene.h"
 
 #include <SDL.h>
-#include <GL/gl.h>
-#include <GL/glu.h>
+#include <SDL_opengl.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>

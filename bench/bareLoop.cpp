@@ -4,7 +4,7 @@
 //
 //   kronvale_bare_loop [fullscreen | window] [WIDTH HEIGHT]
 #include <SDL.h>
-#include <GL/gl.h>
+#include <SDL_opengl.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

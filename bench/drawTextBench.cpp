@@ -4,8 +4,7 @@
 #include "clock/timeLabels.h"
 #include "font/strokeFont.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
+#include <SDL_opengl.h>
 #include <benchmark/benchmark.h>
 
 namespace {

@@ -8,7 +8,7 @@
 #include "font/strokeFont.h"
 #include "scene/scene.h"
 
-#include <GL/gl.h>
+#include <SDL_opengl.h>
 #include <benchmark/benchmark.h>
 
 namespace {

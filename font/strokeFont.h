@@ -1,7 +1,7 @@
 // The stroke font: glyphs of straight line segments, one display list per character code.
 #pragma once
 
-#include <GL/gl.h>
+#include <SDL_opengl.h>
 #include <cstdint>
 
 // Distance between consecutive labels along a chain: nine glyph cells, 7.05

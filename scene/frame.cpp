@@ -6,8 +6,7 @@
 #include "clock/timeLabels.h"
 
 #include <SDL.h>
-#include <GL/gl.h>
-#include <GL/glu.h>
+#include <SDL_opengl.h>
 #include <cstdint>
 
 float dotLevel = 0.0f;

@@ -4,7 +4,7 @@
 #include "clock/timeLabels.h"
 #include "font/strokeFont.h"
 
-#include <GL/gl.h>
+#include <SDL_opengl.h>
 #include <algorithm>
 
 int32_t chainCount = 0;

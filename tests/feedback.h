@@ -1,7 +1,7 @@
 // Reads back what OpenGL drew, through feedback mode, as line segments in window coordinates.
 #pragma once
 
-#include <GL/gl.h>
+#include <SDL_opengl.h>
 #include <functional>
 #include <vector>
 

@@ -5,7 +5,7 @@
 #include "font/strokeFont.h"
 #include "testDisplay.h"
 
-#include <GL/gl.h>
+#include <SDL_opengl.h>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>

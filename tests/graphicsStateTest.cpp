@@ -2,7 +2,7 @@
 #include "app/app.h"
 #include "testDisplay.h"
 
-#include <GL/gl.h>
+#include <SDL_opengl.h>
 #include <cmath>
 #include <cstring>
 

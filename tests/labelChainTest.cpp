@@ -7,7 +7,7 @@
 #include "scene/scene.h"
 #include "testDisplay.h"
 
-#include <GL/gl.h>
+#include <SDL_opengl.h>
 #include <string>
 #include <vector>
 
