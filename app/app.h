@@ -1,33 +1,14 @@
-// The application shell: start-up, command line, main loop, input and shutdown,
-// with the screen, clock and input state every other part reads.
+// The application shell: start-up, command line, main loop, input and shutdown.
 #pragma once
+
+#include "app/state.h"
 
 #include <cstdint>
 
-#include "platform/platform.h"
-
 union SDL_Event;
 
-// Screen state, settled by start-up and then only read.
-extern int32_t screenWidth;  // pixels; 1024 unless the command line gives a size
-extern int32_t screenHeight; // pixels; 768 likewise
-extern int32_t halfWidth;    // screenWidth / 2, truncated
-extern int32_t halfHeight;   // screenHeight / 2, truncated
-extern float aspectRatio;    // width / height, for every perspective projection
-extern bool fullscreen;
-
-// Local time of day, read at start-up and once per frame.
-extern ClockReading clockReading;
-
-enum ViewMode : int32_t { Orbit = 0, Fly = 1 };
-
-// Input state, written only by the input events.
-extern int32_t mouseX;       // pixels from the display's left edge, as the last motion reported
-extern int32_t mouseY;       // pixels from the top edge, growing downward
-extern bool leftButtonDown;  // mouse button 1
-extern bool rightButtonDown; // mouse button 3
-extern int32_t idleFrames; // frames since the last mouse motion or button event, this one included
-extern int32_t viewMode;   // a ViewMode: 0 or 1
+extern bool fullscreen; // the display was opened full-screen
+extern bool minimised;  // the display is iconified: nobody sees a frame
 
 // What the command line asks for.
 struct DisplayRequest {
@@ -37,8 +18,13 @@ struct DisplayRequest {
     bool badFirstArgument; // show firstParameterMessage, then go on full-screen
 };
 
+// A first word that asks about the program instead of running it.
+enum class InformationRequest { None, Usage, Version };
+
 extern const char* const firstParameterMessage;
 extern const char* const windowCaption;
+extern const char* const usageText;
+extern const char* const versionText; // "kronvale" and the version
 
 // Reads a size like atoi does (leading blanks, optional sign, decimal digits,
 // anything else 0), but clamped to the 32-bit range instead of overflowing.
@@ -46,13 +32,11 @@ int32_t parseDimension(const char* text);
 
 DisplayRequest parseCommandLine(int argc, const char* const argv[]);
 
+// --help or -h asks for the usage, --version for the version.
+InformationRequest parseInformationRequest(int argc, const char* const argv[]);
+
 // Sets the screen size and its halves, each truncated toward zero.
 void setScreenSize(int32_t width, int32_t height);
-
-// Whether the display would gain nothing from the SDL 1.2 compatibility
-// layer's OpenGL scaling: in a window, or full-screen at the desktop's size.
-bool wantsUnscaledOpenGL(bool fullscreenDisplay, int32_t width, int32_t height,
-                         int32_t desktopWidth, int32_t desktopHeight);
 
 // The whole program: start-up, then the main loop. Never returns.
 [[noreturn]] void runKronvale(int argc, char* argv[]);
@@ -62,6 +46,14 @@ void initGraphicsState(int32_t width, int32_t height);
 // Builds the stroke font into fontBase; ends start-up with status 1 if OpenGL
 // has no display lists to give.
 void buildFontOrQuit();
+
+// One pass of the main loop: input, the view step, the clock, the idle count,
+// the frame, and the pause.
+void runLoopPass();
+
+// While minimised, sleeps until an event arrives, applying each; returns at
+// once otherwise.
+void waitWhileMinimised();
 
 [[noreturn]] void runMainLoop();
 

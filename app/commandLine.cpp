@@ -9,6 +9,30 @@ const char* const firstParameterMessage =
     "'window' (no quotes), ignored.";
 const char* const windowCaption = "Kronvale";
 
+const char* const usageText =
+    "Usage: kronvale [fullscreen | window] [WIDTH HEIGHT]\n"
+    "       kronvale --help | -h | --version\n"
+    "\n"
+    "A 3D clock: forty-five swaying chains of the time labels of the last ten\n"
+    "seconds, steered with the mouse.\n"
+    "\n"
+    "  fullscreen      the whole screen (the default)\n"
+    "  window          a window captioned \"Kronvale\"\n"
+    "  WIDTH HEIGHT    the display's size in pixels, 1024 by 768 unless given;\n"
+    "                  read only after a first word; 0 is the desktop's size\n"
+    "\n"
+    "Controls:\n"
+    "  pointer         Orbit: where the eye stands; Fly: turns and tilts the view\n"
+    "  button 1 and 3  Orbit: zoom in and out; Fly: fly forward and back\n"
+    "  space           switches between Orbit and Fly\n"
+    "  Escape          quits\n"
+    "\n"
+    "Exit status:\n"
+    "  0  Escape, the window closed, SIGINT or SIGTERM\n"
+    "  1  the display could not be opened; one line on standard error says why\n";
+
+const char* const versionText = "kronvale " KRONVALE_VERSION "\n";
+
 int32_t parseDimension(const char* text) {
     if (text == nullptr) {
         return 0;
@@ -52,4 +76,17 @@ DisplayRequest parseCommandLine(int argc, const char* const argv[]) {
         }
     }
     return request;
+}
+
+InformationRequest parseInformationRequest(int argc, const char* const argv[]) {
+    if (argc < 2) {
+        return InformationRequest::None;
+    }
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        return InformationRequest::Usage;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        return InformationRequest::Version;
+    }
+    return InformationRequest::None;
 }

@@ -1,15 +1,10 @@
-// Input events: the mouse state, the view mode and the requests to quit.
+// Input events: the mouse state, the view mode, minimising and the requests to quit.
 #include "app/app.h"
 
 #include <SDL.h>
 #include <cstdint>
 
-int32_t mouseX = 0;
-int32_t mouseY = 0;
-bool leftButtonDown = false;
-bool rightButtonDown = false;
-int32_t idleFrames = 0;
-int32_t viewMode = Orbit;
+bool minimised = false;
 
 InputResult handleEvent(const SDL_Event& event) {
     switch (event.type) {
@@ -37,6 +32,12 @@ InputResult handleEvent(const SDL_Event& event) {
         idleFrames = 0;
         break;
     }
+    case SDL_ACTIVEEVENT:
+        // Only iconifying counts; losing the focus or the pointer does not.
+        if (event.active.state & SDL_APPACTIVE) {
+            minimised = event.active.gain == 0;
+        }
+        break;
     case SDL_QUIT:
         return InputResult::Quit;
     default:

@@ -19,14 +19,29 @@ void runViewStep() {
 
 } // namespace
 
+void runLoopPass() {
+    pollInput();
+    runViewStep();
+    clockReading = readLocalTime();
+    countIdleFrame();
+    drawFrame();
+    SDL_Delay(5);
+}
+
+void waitWhileMinimised() {
+    // Nobody sees the frames of an iconified display: sleep until something happens.
+    SDL_Event event;
+    while (minimised && SDL_WaitEvent(&event)) {
+        if (handleEvent(event) == InputResult::Quit) {
+            quitProgram(0);
+        }
+    }
+}
+
 void runMainLoop() {
     for (;;) {
-        pollInput();
-        runViewStep();
-        clockReading = readLocalTime();
-        countIdleFrame();
-        drawFrame();
-        SDL_Delay(5);
+        waitWhileMinimised();
+        runLoopPass();
     }
 }
 

@@ -1,4 +1,5 @@
-// Start-up: SDL video, the command line, the display and the initial graphics state.
+// Start-up: SDL video, the command line, the display and the initial graphics
+// state, then every long-lived object in a fixed order.
 #include "app/app.h"
 
 #include "camera/camera.h"
@@ -13,22 +14,29 @@
 #include <cstdlib>
 #include <cstring>
 
-int32_t screenWidth = 1024;
-int32_t screenHeight = 768;
-int32_t halfWidth = 512;
-int32_t halfHeight = 384;
-float aspectRatio = 1024.0f / 768.0f;
 bool fullscreen = true;
-ClockReading clockReading{0, 0, 0};
 
 namespace {
 
-constexpr int32_t largestDisplaySide = 32767;
+// --help, -h and --version answer on standard output and open no display.
+void answerInformationRequest(int argc, char* argv[]) {
+    switch (parseInformationRequest(argc, argv)) {
+    case InformationRequest::Usage:
+        std::fputs(usageText, stdout);
+        quitProgram(0);
+    case InformationRequest::Version:
+        std::fputs(versionText, stdout);
+        quitProgram(0);
+    case InformationRequest::None:
+        break;
+    }
+}
 
 // The SDL 1.2 compatibility layer draws OpenGL into an off-screen buffer and
 // scales it onto the display: a few milliseconds of CPU and some 20 MiB, and
-// since every animation here advances per frame, a slower clock. Classic SDL
-// 1.2 knows no such thing and ignores the variable.
+// since every animation here advances per frame, a slower clock. It is only
+// worth it full-screen at a size other than the desktop's, where it
+// letterboxes. Classic SDL 1.2 knows no such thing and ignores the variable.
 constexpr const char* scalingVariable = "SDL12COMPAT_OPENGL_SCALING";
 
 bool onCompatibilityLayer() {
@@ -56,6 +64,60 @@ void initVideoOrQuit() {
     if (onlyOffscreenVideo()) {
         std::fprintf(stderr, "Video initialization failed: %s\n", "No available video device");
         quitProgram(1);
+    }
+}
+
+// A window never needs the scaling; say so before video starts, which is
+// when the library reads it. The user's own setting stands.
+void chooseScalingForWindow(const DisplayRequest& request) {
+    if (!request.fullscreen) {
+        setEnvironmentDefault(scalingVariable, "0");
+    }
+}
+
+// Full-screen at the desktop's own size the scaling would show nothing
+// either, but the desktop's size is known only once video has started:
+// start it again without.
+void dropScalingAtDesktopSize() {
+    const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
+    if (!fullscreen || desktop == nullptr || !onCompatibilityLayer() ||
+        std::getenv(scalingVariable) != nullptr || screenWidth != desktop->current_w ||
+        screenHeight != desktop->current_h) {
+        return;
+    }
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    setEnvironmentDefault(scalingVariable, "0");
+    initVideoOrQuit();
+}
+
+// No X11 window side is larger than this. Asked for far more, the library's
+// own size check can overflow and the first frame crashes; asked for this
+// much, it refuses plainly.
+constexpr int32_t largestDisplaySide = 32767;
+
+// SDL takes a zero side to mean the desktop's; ask for that size outright,
+// since full-screen a zero would otherwise open a display one pixel wide.
+int32_t displaySide(int32_t asked, int desktopSide) {
+    return std::min(asked == 0 ? desktopSide : asked, largestDisplaySide);
+}
+
+void setDisplaySize(const DisplayRequest& request) {
+    const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
+    setScreenSize(displaySide(request.width, desktop != nullptr ? desktop->current_w : 0),
+                  displaySide(request.height, desktop != nullptr ? desktop->current_h : 0));
+}
+
+void openDisplayOrQuit() {
+    const Uint32 flags = fullscreen ? (SDL_OPENGL | SDL_FULLSCREEN) : SDL_OPENGL;
+    SDL_Surface* display = SDL_SetVideoMode(screenWidth, screenHeight, 32, flags);
+    if (display == nullptr) {
+        std::fprintf(stderr, "Video mode set failed: %s\n", SDL_GetError());
+        quitProgram(1);
+    }
+    // Take what was really opened, so that neither the halves nor the aspect
+    // ratio can come out as 0.
+    if (display->w != screenWidth || display->h != screenHeight) {
+        setScreenSize(display->w, display->h);
     }
 }
 
@@ -92,93 +154,31 @@ void buildFontOrQuit() {
     }
 }
 
-bool wantsUnscaledOpenGL(bool fullscreenDisplay, int32_t width, int32_t height,
-                         int32_t desktopWidth, int32_t desktopHeight) {
-    return !fullscreenDisplay || (width == desktopWidth && height == desktopHeight);
-}
-
 void runKronvale(int argc, char* argv[]) {
-    // The library reads its scaling switch when video starts. A window needs
-    // no scaling, so say so at once; full-screen, it depends on the desktop.
-    const bool scalingChosen = std::getenv(scalingVariable) != nullptr;
+    openStandardStreams();
+    answerInformationRequest(argc, argv);
     const DisplayRequest request = parseCommandLine(argc, argv);
-    if (!scalingChosen && !request.fullscreen) {
-        setEnvironmentDefault(scalingVariable, "0");
-    }
+    chooseScalingForWindow(request);
 
     initVideoOrQuit();
-
-    screenWidth = 1024;
-    screenHeight = 768;
-    fullscreen = true;
-
-    if (argc >= 2) {
-        if (request.badFirstArgument) {
-            // Shown before any display exists; start-up goes on once it is dismissed.
-            showMessageBox("Error", firstParameterMessage);
-        }
-        fullscreen = request.fullscreen;
-        screenWidth = request.width;
-        screenHeight = request.height;
-        if (!fullscreen) {
-            SDL_WM_SetCaption(windowCaption, nullptr);
-        }
+    // The defaults (full-screen, 1024 by 768) unless the command line says otherwise.
+    if (request.badFirstArgument) {
+        // Shown before any display exists; start-up goes on once it is dismissed.
+        showMessageBox("Error", firstParameterMessage);
     }
-
-    // SDL takes a zero size to mean the desktop's; ask for that size outright,
-    // since full-screen a zero would otherwise open a display one pixel wide.
-    const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
-    if (desktop != nullptr) {
-        if (screenWidth == 0) {
-            screenWidth = desktop->current_w;
-        }
-        if (screenHeight == 0) {
-            screenHeight = desktop->current_h;
-        }
+    fullscreen = request.fullscreen;
+    if (!fullscreen) {
+        SDL_WM_SetCaption(windowCaption, nullptr);
     }
-
-    // No X11 window is larger than 32767 either way. Asked for far more, the
-    // library's own size check can overflow and the first frame crashes; asked
-    // for 32767, it refuses plainly.
-    setScreenSize(std::min(screenWidth, largestDisplaySide),
-                  std::min(screenHeight, largestDisplaySide));
-
-    // Full-screen at the desktop's own size, scaling would show nothing
-    // either: start video again without it. At any other size it letterboxes,
-    // so it stays.
-    if (fullscreen && !scalingChosen && desktop != nullptr && onCompatibilityLayer() &&
-        wantsUnscaledOpenGL(fullscreen, screenWidth, screenHeight, desktop->current_w,
-                            desktop->current_h)) {
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        setEnvironmentDefault(scalingVariable, "0");
-        initVideoOrQuit();
-    }
-
-    const Uint32 flags = fullscreen ? (SDL_OPENGL | SDL_FULLSCREEN) : SDL_OPENGL;
-    SDL_Surface* display = SDL_SetVideoMode(screenWidth, screenHeight, 32, flags);
-    if (display == nullptr) {
-        std::fprintf(stderr, "Video mode set failed: %s\n", SDL_GetError());
-        quitProgram(1);
-    }
-    // Take what was really opened, so that neither the halves nor the aspect
-    // ratio can come out as 0.
-    if (display->w != screenWidth || display->h != screenHeight) {
-        setScreenSize(display->w, display->h);
-    }
-
+    setDisplaySize(request);
+    dropScalingAtDesktopSize();
+    openDisplayOrQuit();
     allocateTimeLabels();
-
     initGraphicsState(screenWidth, screenHeight);
-
     buildFontOrQuit();
-
     placeCameraForStart();
-
     clockReading = readLocalTime();
-
     createLabelChains();
-
     hidePointer();
-
     runMainLoop();
 }

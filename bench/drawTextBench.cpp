@@ -24,7 +24,7 @@ bool prepare(benchmark::State& state) {
         fontBase = buildStrokeFont();
         allocateTimeLabels();
     }
-    clockReading = ClockReading{14, 5, 3};
+    clockReading = TimeOfDay{14, 5, 3};
     buildTimeLabels();
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);

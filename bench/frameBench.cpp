@@ -17,7 +17,7 @@ void prepareScene() {
     if (TimeLabels == nullptr) {
         allocateTimeLabels();
     }
-    clockReading = ClockReading{14, 5, 3};
+    clockReading = TimeOfDay{14, 5, 3};
     resetRandom();
     createLabelChains();
     setScreenSize(1024, 768);

@@ -1,17 +1,9 @@
 // The camera and the two view modes that steer it from the mouse.
 #pragma once
 
+#include "camera/vec3.h"
+
 #include <cstdint>
-
-// A point or direction in scene units, single precision.
-struct Vec3 {
-    float x;
-    float y;
-    float z;
-
-    Vec3() : x(0.0f), y(0.0f), z(0.0f) {}
-    Vec3(float x, float y, float z) : x(x), y(y), z(z) {}
-};
 
 // Eye, target and up for gluLookAt, plus a speed for gliding along the line
 // of sight. The eye-to-target vector is never normalised: its length scales

@@ -1,6 +1,8 @@
 // The ten time labels of the last ten seconds, rebuilt from the clock reading every frame.
 #pragma once
 
+#include "platform/platform.h"
+
 #include <cstdint>
 
 constexpr int timeLabelCount = 10; // index 0 is nine seconds ago, index 9 the current second
@@ -10,12 +12,6 @@ typedef char TimeLabel[timeLabelLength];
 
 // Storage for the labels, allocated once by start-up and then overwritten in place.
 extern TimeLabel* TimeLabels;
-
-struct TimeOfDay {
-    int32_t hour;
-    int32_t minute;
-    int32_t second;
-};
 
 void allocateTimeLabels();
 

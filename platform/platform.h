@@ -1,16 +1,19 @@
-// The seam to the operating system: local time, the error message box and the pointer.
+// The seam to the operating system: local time, the error message box, the
+// pointer, and the standard streams.
 #pragma once
 
 #include <cstdint>
 
-// Local time of day; the date plays no part anywhere in the program.
-struct ClockReading {
-    uint16_t hour;   // 0 to 23
-    uint16_t minute; // 0 to 59
-    uint16_t second; // 0 to 59 (60 only if the system reports a leap second)
+// A time of day; the date plays no part anywhere in the program.
+struct TimeOfDay {
+    int32_t hour;   // 0 to 23
+    int32_t minute; // 0 to 59
+    int32_t second; // 0 to 59 (60 only if the system reports a leap second)
 };
 
-ClockReading readLocalTime();
+// The local time of day. The program links the system's clock; tests link one
+// they set themselves.
+TimeOfDay readLocalTime();
 
 // A modal message with an OK button. Returns once the user has dismissed it,
 // or at once where no dialog can be shown. The text also goes to standard
@@ -24,3 +27,8 @@ void hidePointer();
 // Sets an environment variable for this process and the libraries it loads,
 // unless it is already set (the user's choice stands).
 void setEnvironmentDefault(const char* name, const char* value);
+
+// Opens whichever of the standard input, output and error streams the
+// program was started without, on the null device, so that no connection a
+// library opens later can take their place.
+void openStandardStreams();

@@ -1,12 +1,11 @@
-// POSIX side of the platform seam: local time, a desktop dialog for messages,
-// and a blank SDL cursor in place of the system pointer.
+// POSIX side of the platform seam: a desktop dialog for messages, a blank SDL
+// cursor in place of the system pointer, and the standard streams.
 #include "platform/platform.h"
 
 #include <SDL.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <fcntl.h>
 #include <spawn.h>
 #include <string>
@@ -75,16 +74,6 @@ bool displayReachable() {
 
 } // namespace
 
-ClockReading readLocalTime() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    if (localtime_r(&now, &local) == nullptr) {
-        return ClockReading{0, 0, 0};
-    }
-    return ClockReading{static_cast<uint16_t>(local.tm_hour), static_cast<uint16_t>(local.tm_min),
-                        static_cast<uint16_t>(local.tm_sec)};
-}
-
 void showMessageBox(const char* title, const char* text) {
     std::fprintf(stderr, "%s\n", text);
     std::fflush(stderr);
@@ -126,4 +115,17 @@ void hidePointer() {
 
 void setEnvironmentDefault(const char* name, const char* value) {
     setenv(name, value, 0);
+}
+
+void openStandardStreams() {
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (fcntl(fd, F_GETFD) >= 0 || errno != EBADF) {
+            continue;
+        }
+        // open takes the lowest free descriptor, which is this one.
+        const int opened = open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+        if (opened >= 0 && opened != fd) {
+            close(opened);
+        }
+    }
 }

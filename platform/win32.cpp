@@ -4,12 +4,6 @@
 #include <cstdlib>
 #include <windows.h>
 
-ClockReading readLocalTime() {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return ClockReading{now.wHour, now.wMinute, now.wSecond};
-}
-
 void showMessageBox(const char* title, const char* text) {
     MessageBoxA(nullptr, text, title, MB_OK);
 }
@@ -22,4 +16,9 @@ void setEnvironmentDefault(const char* name, const char* value) {
     if (std::getenv(name) == nullptr) {
         _putenv_s(name, value);
     }
+}
+
+void openStandardStreams() {
+    // A windowed program has no standard streams to fill; SDL's main library
+    // gives it its own.
 }

@@ -45,7 +45,7 @@ protected:
         if (TimeLabels == nullptr) {
             allocateTimeLabels();
         }
-        clockReading = ClockReading{23, 59, 58};
+        clockReading = TimeOfDay{23, 59, 58};
         resetRandom();
         createLabelChains();
         camera = Camera();

@@ -59,7 +59,7 @@ protected:
             allocateTimeLabels();
         }
         // Across a minute and an hour, so that no two labels look alike.
-        clockReading = ClockReading{13, 59, 55};
+        clockReading = TimeOfDay{13, 59, 55};
         buildTimeLabels();
     }
 

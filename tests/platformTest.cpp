@@ -139,7 +139,7 @@ void expectLocalTime(const char* zone, long offsetSeconds) {
     tzset();
     for (int attempt = 0; attempt < 5; ++attempt) {
         std::time_t before = std::time(nullptr);
-        ClockReading reading = readLocalTime();
+        TimeOfDay reading = readLocalTime();
         std::time_t after = std::time(nullptr);
         if (before != after) {
             continue;

@@ -21,7 +21,7 @@ std::vector<std::string> labelsAt(uint16_t h, uint16_t m, uint16_t s) {
     if (TimeLabels == nullptr) {
         allocateTimeLabels();
     }
-    clockReading = ClockReading{h, m, s};
+    clockReading = TimeOfDay{h, m, s};
     buildTimeLabels();
     std::vector<std::string> labels;
     for (int i = 0; i < timeLabelCount; ++i) {

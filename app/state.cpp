@@ -1,0 +1,17 @@
+// The program-wide screen, clock and input records, as they stand before start-up.
+#include "app/state.h"
+
+int32_t screenWidth = 1024;
+int32_t screenHeight = 768;
+int32_t halfWidth = 512;
+int32_t halfHeight = 384;
+float aspectRatio = 1024.0f / 768.0f;
+
+TimeOfDay clockReading{0, 0, 0};
+
+int32_t mouseX = 0;
+int32_t mouseY = 0;
+bool leftButtonDown = false;
+bool rightButtonDown = false;
+int32_t idleFrames = 0;
+int32_t viewMode = Orbit;

@@ -1,0 +1,11 @@
+// A point or direction in scene units, single precision.
+#pragma once
+
+struct Vec3 {
+    float x;
+    float y;
+    float z;
+
+    Vec3() : x(0.0f), y(0.0f), z(0.0f) {}
+    Vec3(float x, float y, float z) : x(x), y(y), z(z) {}
+};
