@@ -75,19 +75,39 @@ void chooseScalingForWindow(const DisplayRequest& request) {
     }
 }
 
+// The desktop's size, as video found it before any display was opened.
+struct DesktopSize {
+    int32_t width;
+    int32_t height;
+};
+
+DesktopSize readDesktopSize() {
+    const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
+    return desktop != nullptr ? DesktopSize{desktop->current_w, desktop->current_h}
+                              : DesktopSize{0, 0};
+}
+
 // Full-screen at the desktop's own size the scaling would show nothing
 // either, but the desktop's size is known only once video has started:
 // start it again without.
-void dropScalingAtDesktopSize() {
-    const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
-    if (!fullscreen || desktop == nullptr || !onCompatibilityLayer() ||
-        std::getenv(scalingVariable) != nullptr || screenWidth != desktop->current_w ||
-        screenHeight != desktop->current_h) {
+void dropScalingAtDesktopSize(DesktopSize desktop) {
+    if (!fullscreen || !onCompatibilityLayer() || std::getenv(scalingVariable) != nullptr ||
+        screenWidth != desktop.width || screenHeight != desktop.height) {
         return;
     }
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     setEnvironmentDefault(scalingVariable, "0");
     initVideoOrQuit();
+}
+
+// Full-screen at any other size, the layer scales its picture to the whole
+// desktop, letterboxed, and leaves it to the window manager to make the
+// window that large; with none, the window keeps the size asked for and shows
+// a magnified corner of the picture.
+void letterboxWithoutWindowManager(DesktopSize desktop) {
+    if (fullscreen && onCompatibilityLayer() && desktop.width > 0 && desktop.height > 0) {
+        coverDesktop(desktop.width, desktop.height);
+    }
 }
 
 // No X11 window side is larger than this. Asked for far more, the library's
@@ -97,14 +117,8 @@ constexpr int32_t largestDisplaySide = 32767;
 
 // SDL takes a zero side to mean the desktop's; ask for that size outright,
 // since full-screen a zero would otherwise open a display one pixel wide.
-int32_t displaySide(int32_t asked, int desktopSide) {
+int32_t displaySide(int32_t asked, int32_t desktopSide) {
     return std::min(asked == 0 ? desktopSide : asked, largestDisplaySide);
-}
-
-void setDisplaySize(const DisplayRequest& request) {
-    const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
-    setScreenSize(displaySide(request.width, desktop != nullptr ? desktop->current_w : 0),
-                  displaySide(request.height, desktop != nullptr ? desktop->current_h : 0));
 }
 
 void openDisplayOrQuit() {
@@ -170,9 +184,12 @@ void runKronvale(int argc, char* argv[]) {
     if (!fullscreen) {
         SDL_WM_SetCaption(windowCaption, nullptr);
     }
-    setDisplaySize(request);
-    dropScalingAtDesktopSize();
+    const DesktopSize desktop = readDesktopSize();
+    setScreenSize(displaySide(request.width, desktop.width),
+                  displaySide(request.height, desktop.height));
+    dropScalingAtDesktopSize(desktop);
     openDisplayOrQuit();
+    letterboxWithoutWindowManager(desktop);
     allocateTimeLabels();
     initGraphicsState(screenWidth, screenHeight);
     buildFontOrQuit();

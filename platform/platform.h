@@ -32,3 +32,8 @@ void setEnvironmentDefault(const char* name, const char* value);
 // program was started without, on the null device, so that no connection a
 // library opens later can take their place.
 void openStandardStreams();
+
+// Full-screen on the SDL 1.2 compatibility layer: makes the display's window
+// cover the desktop of the given size where nobody else does (no window
+// manager), as the library's picture assumes.
+void coverDesktop(int32_t desktopWidth, int32_t desktopHeight);

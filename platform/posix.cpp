@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -128,4 +129,38 @@ void openStandardStreams() {
             close(opened);
         }
     }
+}
+
+void coverDesktop(int32_t desktopWidth, int32_t desktopHeight) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWMInfo(&info) <= 0 || info.subsystem != SDL_SYSWM_X11 ||
+        info.info.x11.display == nullptr) {
+        return;
+    }
+    Display* display = info.info.x11.display;
+    const Window window = info.info.x11.window;
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int childCount = 0;
+    XWindowAttributes attributes;
+    if (XQueryTree(display, window, &root, &parent, &children, &childCount) == 0 ||
+        XGetWindowAttributes(display, window, &attributes) == 0) {
+        return;
+    }
+    if (children != nullptr) {
+        XFree(children);
+    }
+    // A window manager takes the window into a frame of its own and sizes it.
+    if (parent != root ||
+        (attributes.width >= desktopWidth && attributes.height >= desktopHeight)) {
+        return;
+    }
+    // The library centred the window on its monitor: keep that centre.
+    const int x = attributes.x + attributes.width / 2 - desktopWidth / 2;
+    const int y = attributes.y + attributes.height / 2 - desktopHeight / 2;
+    XMoveResizeWindow(display, window, x, y, static_cast<unsigned int>(desktopWidth),
+                      static_cast<unsigned int>(desktopHeight));
+    XSync(display, False);
 }

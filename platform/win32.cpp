@@ -22,3 +22,7 @@ void openStandardStreams() {
     // A windowed program has no standard streams to fill; SDL's main library
     // gives it its own.
 }
+
+void coverDesktop(int32_t, int32_t) {
+    // Windows sizes a full-screen window itself.
+}
