@@ -1,19 +1,24 @@
-// Counts the frames a program presents, without changing the program: loaded
-// with LD_PRELOAD, it stands in for the buffer-swap calls, counts them into a
-// small shared file and passes each on. It also notes when the first frame
-// came and which framebuffer OpenGL drew it into (not 0: the SDL 1.2
-// compatibility layer's scaling buffer).
+// Watches a program from outside, without changing it: loaded with
+// LD_PRELOAD, it stands in for a few library calls, notes them in a small
+// shared file and passes each on. It counts the frames presented, notes when
+// the first and the latest came and which framebuffer the first was drawn
+// into (not 0: the SDL 1.2 compatibility layer's scaling buffer), counts the
+// pauses and the calls that shut SDL down, and keeps the last ten nine-byte
+// texts drawn with the font's display lists (the labels of the last chain).
 //
 //   KRONVALE_PROBE_FILE=counts LD_PRELOAD=libkronvale_frame_probe.so PROGRAM ...
 //
-// The file holds six little-endian 64-bit integers: SDL_GL_SwapBuffers,
-// glXSwapBuffers and eglSwapBuffers calls, the CLOCK_REALTIME nanoseconds of
-// the first of them, the framebuffer bound then, and a sentinel of 1 once
-// anything was written.
+// The file holds little-endian 64-bit integers, in this order: SDL_GL_SwapBuffers,
+// glXSwapBuffers and eglSwapBuffers calls; the CLOCK_REALTIME nanoseconds of
+// the first of them; the framebuffer bound then; a sentinel of 1 once
+// anything was written; the nanoseconds of the latest swap; SDL_Delay calls
+// of 5 ms; SDL_Delay calls of any other length; SDL_Quit calls; nine-byte
+// texts drawn. Then ten texts of nine bytes, the latest in slot (count - 1) % 10.
 #include <GL/gl.h>
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -29,6 +34,12 @@ struct Counts {
     std::atomic<uint64_t> firstSwapNanoseconds;
     std::atomic<int64_t> framebuffer;
     std::atomic<uint64_t> written;
+    std::atomic<uint64_t> lastSwapNanoseconds;
+    std::atomic<uint64_t> pauses;
+    std::atomic<uint64_t> otherDelays;
+    std::atomic<uint64_t> quits;
+    std::atomic<uint64_t> texts;
+    char lastTexts[10][9];
 };
 
 Counts* counts() {
@@ -52,15 +63,19 @@ Counts* counts() {
     return mapped;
 }
 
-void count(std::atomic<uint64_t> Counts::*which) {
+uint64_t nowNanoseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<uint64_t>(now.tv_sec) * 1000000000u + now.tv_nsec;
+}
+
+void countSwap(std::atomic<uint64_t> Counts::*which) {
     Counts* c = counts();
     if (c == nullptr) {
         return;
     }
     uint64_t expected = 0;
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    const uint64_t at = static_cast<uint64_t>(now.tv_sec) * 1000000000u + now.tv_nsec;
+    const uint64_t at = nowNanoseconds();
     if (c->firstSwapNanoseconds.compare_exchange_strong(expected, at)) {
         using GetIntegerv = void (*)(GLenum, GLint*);
         if (auto get = reinterpret_cast<GetIntegerv>(dlsym(RTLD_DEFAULT, "glGetIntegerv"))) {
@@ -69,6 +84,7 @@ void count(std::atomic<uint64_t> Counts::*which) {
             c->framebuffer = bound;
         }
     }
+    c->lastSwapNanoseconds = at;
     ++(c->*which);
     c->written = 1;
 }
@@ -83,7 +99,7 @@ extern "C" {
 
 void SDL_GL_SwapBuffers(void) {
     static auto real = next<void (*)(void)>("SDL_GL_SwapBuffers");
-    count(&Counts::sdlSwaps);
+    countSwap(&Counts::sdlSwaps);
     if (real != nullptr) {
         real();
     }
@@ -91,7 +107,7 @@ void SDL_GL_SwapBuffers(void) {
 
 void glXSwapBuffers(void* display, unsigned long drawable) {
     static auto real = next<void (*)(void*, unsigned long)>("glXSwapBuffers");
-    count(&Counts::glxSwaps);
+    countSwap(&Counts::glxSwaps);
     if (real != nullptr) {
         real(display, drawable);
     }
@@ -99,7 +115,43 @@ void glXSwapBuffers(void* display, unsigned long drawable) {
 
 unsigned int eglSwapBuffers(void* display, void* surface) {
     static auto real = next<unsigned int (*)(void*, void*)>("eglSwapBuffers");
-    count(&Counts::eglSwaps);
+    countSwap(&Counts::eglSwaps);
     return real != nullptr ? real(display, surface) : 0;
+}
+
+void SDL_Delay(uint32_t milliseconds) {
+    static auto real = next<void (*)(uint32_t)>("SDL_Delay");
+    if (Counts* c = counts()) {
+        ++(milliseconds == 5 ? c->pauses : c->otherDelays);
+        c->written = 1;
+    }
+    if (real != nullptr) {
+        real(milliseconds);
+    }
+}
+
+void SDL_Quit(void) {
+    static auto real = next<void (*)(void)>("SDL_Quit");
+    if (Counts* c = counts()) {
+        ++c->quits;
+        c->written = 1;
+    }
+    if (real != nullptr) {
+        real();
+    }
+}
+
+void glCallLists(GLsizei n, GLenum type, const GLvoid* lists) {
+    static auto real = next<void (*)(GLsizei, GLenum, const GLvoid*)>("glCallLists");
+    Counts* c = counts();
+    if (c != nullptr && n == 9 && type == GL_UNSIGNED_BYTE && lists != nullptr) {
+        const uint64_t slot = c->texts % 10;
+        std::memcpy(c->lastTexts[slot], lists, 9);
+        ++c->texts;
+        c->written = 1;
+    }
+    if (real != nullptr) {
+        real(n, type, lists);
+    }
 }
 }

@@ -28,17 +28,24 @@ check_fullscreen "fullscreen"
 check_fullscreen "fullscreen 640 480 x"
 check_fullscreen "fullscreen 0 0"
 
-# check_held_display WHAT: the display is 800 by 600, full-screen, so it holds the pointer.
-check_held_display() {
+# check_scaled_display WHAT: full-screen at 800 by 600 on the 1024 by 768
+# screen: the picture fills the screen (the same shape, so no bars), with no
+# caption, and the dot stands where the pointer is.
+check_scaled_display() {
     local win
     if win=$(find_window); then
-        expect_eq "$1: the display is 800 by 600" 800x600 "$(geometry "$win" | cut -d+ -f1)"
+        expect_eq "$1: the display covers the screen" 1024x768+0+0 "$(geometry "$win")"
         expect_eq "$1: no caption" "(has no name)" "$(window_name "$win")"
-        # Full-screen on the 1024 by 768 screen, the display sits in the middle
-        # and holds the pointer inside it.
-        xdotool mousemove 0 0
-        sleep 0.2
-        expect_eq "$1: full-screen, the display holds the pointer" "112,84" "$(pointer_position)"
+        mostly_white "$1: the scene fills it" 0 0 1024 768
+        expect_eq "$1: no bars" 0 "$black"
+        xdotool mousemove 700 500
+        wait_more_frames 3
+        measure 697 496 7 7
+        if [ "$grey" -ge 9 ]; then
+            ok "$1: the dot is at the pointer ($grey pixels)"
+        else
+            fail "$1: the dot is at the pointer: $grey grey pixels there"
+        fi
     else
         fail "$1: a display opens ($(stderr_text))"
     fi
@@ -50,28 +57,23 @@ check_held_display() {
 # Without any dialog tool the message goes to standard error only, and start-up goes on.
 launch_env=(PATH=/nonexistent)
 launch Window 800 600
-check_held_display "Window 800 600 without a dialog tool"
+check_scaled_display "Window 800 600 without a dialog tool"
 expect_eq "the message is one line on standard error" "$message" "$(stderr_text)"
 launch_env=()
 
 # With a dialog tool, the message waits for OK before any display opens.
 launch Window 800 600
 dialog=
-for _ in $(seq 200); do
-    dialog=$(xdotool search --onlyvisible --name '^Error$' 2> /dev/null | head -n 1)
-    [ -n "$dialog" ] && break
-    sleep 0.05
-done
-if [ -n "$dialog" ]; then
+if wait_until 30 eval 'dialog=$(xdotool search --onlyvisible --name "^Error$" 2> /dev/null | head -n 1); [ -n "$dialog" ]'; then
     ok "a dialog titled Error appears"
-    sleep 0.5
-    expect_eq "no display opens while the dialog is up" "" \
-        "$(xdotool search --onlyvisible --pid "$kronvale_pid" 2> /dev/null)"
+    # The program waits on the dialog, its child, and has opened nothing.
+    expect_eq "no display opens while the dialog is up" "running, no window, no frame" \
+        "$(running && echo running), $(xdotool search --onlyvisible --pid "$kronvale_pid" 2> /dev/null || echo no window), $([ "$(frames)" = 0 ] && echo no frame)"
+    expect_eq "the dialog is the program's own child" xmessage "$(children_of "$kronvale_pid")"
     expect_eq "the message is on standard error already" "$message" "$(stderr_text)"
-    xdotool windowfocus "$dialog"
-    sleep 0.1
+    focus "$dialog"
     xdotool key Return
-    check_held_display "Window 800 600 after OK"
+    check_scaled_display "Window 800 600 after OK"
 else
     fail "a dialog titled Error appears"
     kill -TERM "$kronvale_pid"

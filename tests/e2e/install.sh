@@ -1,42 +1,74 @@
 #!/usr/bin/env bash
-# Installing into a prefix: every file where a Linux desktop looks for it,
-# the menu entry, metadata and manual page valid, the installed program
-# running, and uninstalling removing it all again.
+# Installing as a user does, from a build of its own: what `make run` builds
+# installs into a prefix, every file where a Linux desktop looks for it, the
+# menu entry, metadata and manual page valid, the installed program running,
+# and uninstalling removing it all again; then `make deb`'s package: its
+# files, its dependencies, lintian, and installing, running and removing it.
 . "$(dirname "$0")/lib.sh"
 
-build=$(cd "$(dirname "$KRONVALE")" && pwd)
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+build=$work/build
 prefix=$work/prefix
 id=org.kronvale.Kronvale
+version=$(sed -n 's/^project(Kronvale VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")
 
-for tool in desktop-file-validate appstreamcli groff mandoc identify xmllint; do
+for tool in desktop-file-validate appstreamcli groff mandoc identify xmllint lintian dpkg-deb; do
     if ! command -v "$tool" > /dev/null 2>&1; then
         echo "FAIL: $tool is missing; run the test command (make test) to install it"
         exit 1
     fi
 done
 
-if cmake --install "$build" --prefix "$prefix" > "$work/install.log" 2>&1; then
-    ok "cmake --install into a prefix"
+# run_installed PROGRAM WHAT: the program opens a window, draws and quits on Escape.
+run_installed() {
+    KRONVALE=$1
+    launch window 320 240
+    if win=$(find_window); then
+        expect_eq "$2 opens 320 by 240" 320x240 "$(geometry "$win" | cut -d+ -f1)"
+        read -r w h x y < <(geometry "$win" | tr 'x+' '  ')
+        mostly_white "$2 draws the scene" "$x" "$y" "$w" "$h"
+        xdotool mousemove $((x + 10)) $((y + 10))
+        focus "$win"
+        xdotool key Escape
+        wait_exit 2
+        expect_eq "$2 quits on Escape with status 0" 0 "$exit_status"
+    else
+        fail "$2 opens a window ($(stderr_text))"
+    fi
+}
+
+# What `make run` builds, here without starting the clock.
+if KRONVALE_BUILD_DIR=$build "$source_dir/scripts/run" --version > "$work/run.log" 2>&1; then
+    expect_eq "make run's build starts the program" "kronvale $version" "$(tail -n 1 "$work/run.log")"
 else
-    fail "cmake --install into a prefix"
+    fail "make run's build"
+    tail -n 30 "$work/run.log"
+    finish
+fi
+
+if cmake --install "$build" --prefix "$prefix" > "$work/install.log" 2>&1; then
+    ok "after make run, cmake --install into a prefix"
+else
+    fail "after make run, cmake --install into a prefix"
     cat "$work/install.log"
     finish
 fi
 
-for file in bin/kronvale bin/kronvale-screensaver share/xscreensaver/config/kronvale-screensaver.xml \
-    share/applications/screensavers/kronvale-screensaver.desktop share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-    share/icons/hicolor/48x48/apps/$id.png share/icons/hicolor/scalable/apps/$id.svg \
-    share/man/man6/kronvale.6; do
-    if [ -f "$prefix/$file" ]; then
-        ok "installs $file"
-    else
-        fail "installs $file"
-    fi
-done
-if [ -x "$prefix/bin/kronvale" ]; then
-    ok "the program is executable"
+installed_files="bin/kronvale bin/kronvale-screensaver
+share/applications/$id.desktop
+share/applications/screensavers/kronvale-screensaver.desktop
+share/doc/kronvale/LICENSE
+share/icons/hicolor/48x48/apps/$id.png
+share/icons/hicolor/scalable/apps/$id.svg
+share/man/man6/kronvale.6
+share/metainfo/$id.metainfo.xml
+share/xscreensaver/config/kronvale-screensaver.xml"
+expect_eq "it installs these files and no others" "$(echo $installed_files | tr ' ' '\n' | sort)" \
+    "$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)"
+if [ -x "$prefix/bin/kronvale" ] && [ -x "$prefix/bin/kronvale-screensaver" ]; then
+    ok "the programs are executable"
 else
-    fail "the program is executable"
+    fail "the programs are executable"
 fi
 
 desktop=$prefix/share/applications/$id.desktop
@@ -51,11 +83,16 @@ expect_eq "it names the installed icon" "$id" "$(sed -n 's/^Icon=//p' "$desktop"
 expect_eq "its second action is full-screen" "kronvale fullscreen 0 0" \
     "$(sed -n '/^\[Desktop Action fullscreen\]/,$ s/^Exec=//p' "$desktop")"
 
-if out=$(appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" 2>&1); then
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+if out=$(appstreamcli validate --no-net "$metainfo" 2>&1); then
     ok "appstreamcli validate passes"
 else
     fail "appstreamcli validate passes: $out"
 fi
+expect_eq "the metainfo's release is this version" "$version" \
+    "$(xmllint --xpath 'string(/component/releases/release[1]/@version)' "$metainfo")"
+expect_eq "the metainfo names the MIT licence" MIT \
+    "$(xmllint --xpath 'string(/component/project_license)' "$metainfo")"
 
 module=$prefix/share/xscreensaver/config/kronvale-screensaver.xml
 if xmllint --noout "$module" 2> /dev/null; then
@@ -82,9 +119,10 @@ else
     fail "the manual page lints clean: $out"
 fi
 text=$(mandoc -T utf8 "$man" 2> /dev/null | sed 's/.\x08//g' | tr -s ' \n' '  ')
-for needle in "fullscreen" "window" "Escape" "Button 1" "Button 3" "Space" "EXIT STATUS" \
-    "Video initialization failed:" "Video mode set failed:" \
-    "First parameter was not either lowercase 'fullscreen' or 'window' (no quotes), ignored."; do
+for needle in "fullscreen" "window" "--help" "--version" "Escape" "Button 1" "Button 3" "Space" \
+    "EXIT STATUS" "minimised" "Video initialization failed:" "Video mode set failed:" \
+    "First parameter was not either lowercase 'fullscreen' or 'window' (no quotes), ignored." \
+    "Kronvale $version" "MIT"; do
     case $text in
     *"$needle"*) ok "the manual page tells of $needle" ;;
     *) fail "the manual page tells of $needle" ;;
@@ -96,20 +134,7 @@ expect_eq "the installed icon is 48 by 48" "PNG 48x48" \
 
 # The installed program itself, on a private X server.
 start_xvfb
-KRONVALE=$prefix/bin/kronvale
-launch window 320 240
-if win=$(find_window); then
-    expect_eq "the installed program opens 320 by 240" 320x240 "$(geometry "$win" | cut -d+ -f1)"
-    read -r w h x y < <(geometry "$win" | tr 'x+' '  ')
-    mostly_white "it draws the scene" "$x" "$y" "$w" "$h"
-    xdotool mousemove $((x + 10)) $((y + 10))
-    xdotool windowfocus "$win"
-    xdotool key Escape
-    wait_exit 2
-    expect_eq "it quits on Escape with status 0" 0 "$exit_status"
-else
-    fail "the installed program opens a window ($(stderr_text))"
-fi
+run_installed "$prefix/bin/kronvale" "the program installed into the prefix"
 
 if cmake --build "$build" --target uninstall > "$work/uninstall.log" 2>&1; then
     ok "the uninstall target runs"
@@ -117,6 +142,95 @@ else
     fail "the uninstall target runs"
     cat "$work/uninstall.log"
 fi
-left=$(find "$prefix" -type f | sed "s|^$prefix/||")
-expect_eq "uninstalling leaves no file behind" "" "$left"
+expect_eq "uninstalling leaves no file behind" "" "$(find "$prefix" -type f | sed "s|^$prefix/||")"
+
+# The Debian package, from the same tree.
+manifest=$(cat "$build/install_manifest.txt")
+if package=$(KRONVALE_BUILD_DIR=$build "$source_dir/scripts/deb" 2> "$work/deb.log" | tail -n 1) &&
+    [ -f "$package" ]; then
+    ok "make deb writes $(basename "$package")"
+else
+    fail "make deb writes a package"
+    cat "$work/deb.log"
+    finish
+fi
+expect_eq "it is named by name, version and architecture" \
+    "kronvale_${version}_$(dpkg --print-architecture).deb" "$(basename "$package")"
+expect_eq "it leaves the list uninstall reads alone" "$manifest" "$(cat "$build/install_manifest.txt")"
+# Under /usr what the prefix got, with Debian's own spellings of a few.
+packaged_files=$(echo $installed_files | tr ' ' '\n' | sed 's|^|/usr/|; s|/usr/share/man/man6/kronvale.6|&.gz|; /doc\/kronvale\/LICENSE/d')
+packaged_files="$packaged_files
+/usr/share/doc/kronvale/changelog.gz
+/usr/share/doc/kronvale/copyright
+/usr/share/man/man6/kronvale-screensaver.6.gz"
+expect_eq "it holds every installed file under /usr, and no others" \
+    "$(echo "$packaged_files" | sort)" \
+    "$(dpkg-deb -c "$package" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\.||' | sort)"
+expect_eq "XScreenSaver finds the description where it looks" \
+    /usr/share/xscreensaver/config/kronvale-screensaver.xml \
+    "$(dpkg-deb -c "$package" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\.||' | grep 'xscreensaver/config/')"
+if dpkg-deb -f "$package" Description | grep -q "interactive 3D clock"; then
+    ok "it describes itself"
+else
+    fail "it describes itself"
+fi
+if dpkg-deb --fsys-tarfile "$package" | tar -xOf - ./usr/share/doc/kronvale/copyright |
+    grep -q "^License: MIT"; then
+    ok "its copyright file names the MIT licence"
+else
+    fail "its copyright file names the MIT licence"
+fi
+if out=$(lintian --no-tag-display-limit "$package" 2>&1 | grep '^E:'); then
+    fail "lintian reports no errors: $out"
+else
+    ok "lintian reports no errors"
+fi
+
+# Every library the programs load, and the GLX library SDL opens itself, must
+# come with a package the package depends on.
+depends=$(dpkg-deb -f "$package" Depends)
+dpkg-deb -x "$package" "$work/unpacked"
+needed=$(for program in "$work/unpacked/usr/bin/"*; do
+    objdump -p "$program" | awk '$1 == "NEEDED" { print $2 }'
+done | sort -u)
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+for library in $needed libGL.so.1; do
+    owner=$(dpkg -S "*/$multiarch/$library" 2> /dev/null | head -n 1 | cut -d: -f1)
+    case ", $depends," in
+    *", $owner "* | *", $owner,"* | *"| $owner,"* | *"| $owner "* | *" $owner |"*) ok "it depends on $owner, for $library" ;;
+    *) fail "it depends on the package of $library (${owner:-none found}): $depends" ;;
+    esac
+done
+
+# Installed with apt as a user would, run, removed. That changes the machine,
+# so only where this test may: as root, and not over an install of the user's.
+if [ "$(id -u)" -ne 0 ]; then
+    echo "skip - installing the package needs root"
+elif dpkg-query -W -f='${Status}' kronvale 2> /dev/null | grep -q 'ok installed'; then
+    echo "skip - a kronvale package is installed here already; leaving it be"
+else
+    if DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$package" > "$work/apt.log" 2>&1; then
+        ok "apt-get install ./$(basename "$package")"
+    else
+        fail "apt-get install ./$(basename "$package")"
+        cat "$work/apt.log"
+    fi
+    listed=$(dpkg -L kronvale 2> /dev/null)
+    missing=
+    for file in $packaged_files; do
+        [ -e "$file" ] || missing="$missing $file"
+    done
+    expect_eq "every file is in place" "" "$missing"
+    run_installed /usr/bin/kronvale "the program installed from the package"
+    DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq kronvale > "$work/apt.log" 2>&1 ||
+        fail "apt-get purge kronvale: $(cat "$work/apt.log")"
+    left=
+    for file in $listed; do
+        [ -f "$file" ] || [ -L "$file" ] && left="$left $file"
+    done
+    expect_eq "removing it leaves none of its files" "" "$left"
+    expect_eq "and the package is gone" "" \
+        "$(dpkg-query -W -f='${Status}' kronvale 2> /dev/null | grep 'ok installed')"
+fi
+
 finish

@@ -1,19 +1,24 @@
-# Helpers for the end-to-end tests: a private Xvfb, the real program started
-# and driven with real input, screenshots, and checks that report what failed.
-# Sourced by each test script with the program's path as $1.
+# Helpers for the end-to-end tests: a private X server, the real program
+# started with the frame probe watching it and driven with real input, waits
+# for conditions with deadlines, screenshots, and checks that report what
+# failed. Sourced by each test script, whose arguments are the program, the
+# folder of the test helpers and the frame probe.
+#
+# Animation here is counted in frames, so a test waits for frames drawn (the
+# probe counts them), a window mapped or a pixel condition, never for a time.
 
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/../checks.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xserver.sh"
 
-KRONVALE=${1:?usage: $0 PATH-TO-KRONVALE [PATH-TO-SEND-CLOSE [PATH-TO-PIXEL-STATS]]}
-SEND_CLOSE=${2:-}
-PIXEL_STATS=${3:-}
-FRAME_PROBE=${4:-}
+KRONVALE=${1:?usage: $0 PATH-TO-KRONVALE TEST-HELPERS-FOLDER PATH-TO-FRAME-PROBE}
+HELPERS=${2:?usage: $0 PATH-TO-KRONVALE TEST-HELPERS-FOLDER PATH-TO-FRAME-PROBE}
+FRAME_PROBE=${3:?usage: $0 PATH-TO-KRONVALE TEST-HELPERS-FOLDER PATH-TO-FRAME-PROBE}
 work=$(mktemp -d "${TMPDIR:-/tmp}/kronvale-e2e.XXXXXX")
-xvfb_pid=
 kronvale_pid=
-launch_env=()
-
+launch_env=()     # extra environment for the next launches
+launch_preload=   # libraries preloaded besides the frame probe
+launch_closed=    # standard streams the next launches start without, as "0 2"
 launched=()
 
 cleanup() {
@@ -22,10 +27,7 @@ cleanup() {
         kill -KILL "$pid" 2> /dev/null
         wait "$pid" 2> /dev/null
     done
-    if [ -n "$xvfb_pid" ]; then
-        kill -TERM "$xvfb_pid" 2> /dev/null
-        wait "$xvfb_pid" 2> /dev/null
-    fi
+    stop_private_x
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -39,34 +41,40 @@ done
 
 perl=$(command -v perl)
 
-# A private X server with a 1024 by 768 screen on a free display number. It must
-# not reset when its last client leaves, or the next start could find it gone.
+# start_xvfb [WIDTHxHEIGHT]: the test's own X server, 1024 by 768 unless given.
 start_xvfb() {
-    # Bound to this script's life, so that not even a killed test leaves a server behind.
-    setpriv --pdeathsig KILL -- Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp -noreset 9> "$work/display" 2> "$work/xvfb.log" &
-    xvfb_pid=$!
-    for _ in $(seq 200); do
-        if [ -s "$work/display" ]; then
-            export DISPLAY=":$(head -n 1 "$work/display")"
-            return 0
-        fi
-        sleep 0.05
-    done
-    echo "FAIL: Xvfb did not start"
-    cat "$work/xvfb.log"
-    exit 1
+    start_private_x "${1:-1024x768}" || {
+        echo "FAIL: Xvfb did not start"
+        exit 1
+    }
 }
 
-# launch ARGS...: starts the program in the background, its stderr kept.
-# Extra environment comes from the launch_env array.
+# wait_until SECONDS COMMAND...: runs COMMAND every 20 ms until it succeeds;
+# fails once the deadline has passed.
+wait_until() {
+    local deadline
+    deadline=$(($(date +%s%N) + $(awk -v s="$1" 'BEGIN { printf "%.0f", s * 1e9 }')))
+    shift
+    until "$@"; do
+        [ "$(date +%s%N)" -lt "$deadline" ] || return 1
+        sleep 0.02
+    done
+}
+
+# launch ARGS...: starts the program in the background with the frame probe
+# preloaded, its standard error kept. Extra environment comes from launch_env.
 launch() {
     if running; then
         kill -KILL "$kronvale_pid" 2> /dev/null
         wait "$kronvale_pid" 2> /dev/null
     fi
+    rm -f "$work/probe"
+    local preload="$FRAME_PROBE $launch_preload ${LD_PRELOAD:-}"
     # A background job of a script starts with SIGINT ignored; a user's program would not.
-    setpriv --pdeathsig KILL -- env ${launch_env[@]+"${launch_env[@]}"} "$perl" -e '$SIG{INT} = "DEFAULT"; exec @ARGV or die' \
-        "$KRONVALE" "$@" 2> "$work/stderr" > /dev/null &
+    setpriv --pdeathsig KILL -- env KRONVALE_PROBE_FILE="$work/probe" \
+        LD_PRELOAD="$(echo $preload)" ${launch_env[@]+"${launch_env[@]}"} \
+        "$perl" -MPOSIX -e '$SIG{INT} = "DEFAULT"; POSIX::close($_) for split " ", shift; exec @ARGV or die' \
+        "$launch_closed" "$KRONVALE" "$@" 2> "$work/stderr" > "$work/stdout" &
     kronvale_pid=$!
     launched+=("$kronvale_pid")
 }
@@ -77,14 +85,9 @@ running() {
 }
 
 # wait_exit SECONDS: waits for the program to end; sets exit_status
-# (or "running" if it is still going when the time is up).
+# (or "running" if it is still going when the time is up, and then kills it).
 wait_exit() {
-    local steps
-    steps=$(awk -v s="$1" 'BEGIN { print int(s * 50) }')
-    for _ in $(seq "$steps"); do
-        running || break
-        sleep 0.02
-    done
+    wait_until "$1" eval '! running' || true
     if running; then
         exit_status=running
         kill -KILL "$kronvale_pid" 2> /dev/null
@@ -96,20 +99,78 @@ wait_exit() {
     kronvale_pid=
 }
 
-# find_window: the program's display window, by process id; empty if none shows up.
+# probe_value FIELD [FILE]: one of the frame probe's counts (see
+# bench/frameProbe.cpp), of the launched program or of the given probe file.
+probe_value() {
+    local index
+    case $1 in
+    sdl) index=0 ;; glx) index=1 ;; egl) index=2 ;; first) index=3 ;;
+    framebuffer) index=4 ;; written) index=5 ;; last) index=6 ;; pauses) index=7 ;;
+    delays) index=8 ;; quits) index=9 ;; texts) index=10 ;;
+    esac
+    local value
+    value=$(od -An -t d8 -j $((index * 8)) -N 8 "${2:-$work/probe}" 2> /dev/null | tr -d ' ')
+    echo "${value:-0}"
+}
+
+# probe_label K: label K (0 to 9) of the last chain the program drew.
+probe_label() {
+    dd if="$work/probe" bs=1 skip=$((88 + $1 * 9)) count=9 2> /dev/null
+}
+
+# frames: how many frames the program has presented so far.
+frames() {
+    probe_value sdl
+}
+
+# wait_frames N [SECONDS]: waits until N frames have been presented in all;
+# fails if the program ends first or the deadline (30 s) passes.
+wait_frames() {
+    local want=$1
+    wait_until "${2:-30}" eval '[ "$(frames)" -ge '"$want"' ] || ! running' && [ "$(frames)" -ge "$want" ]
+}
+
+# wait_more_frames N [SECONDS]: waits for N frames beyond those drawn so far.
+wait_more_frames() {
+    wait_frames $(($(frames) + $1)) "${2:-30}"
+}
+
+# start_window_manager: openbox on the test's X server, for what only a
+# window manager does (minimising, sizing full-screen windows).
+start_window_manager() {
+    if ! command -v openbox > /dev/null; then
+        echo "FAIL: openbox is missing; run the test command (make test) to install it"
+        exit 1
+    fi
+    setpriv --pdeathsig KILL -- openbox --sm-disable > /dev/null 2>&1 &
+    launched+=("$!")
+    wait_until 30 eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q "window id"' ||
+        fail "the window manager starts"
+}
+
+# start_yardstick ARGS...: a second Kronvale, to measure intervals by its
+# frames rather than by the clock; its frames are yardstick_frames.
+start_yardstick() {
+    rm -f "$work/yardstick"
+    setpriv --pdeathsig KILL -- env KRONVALE_PROBE_FILE="$work/yardstick" \
+        LD_PRELOAD="$FRAME_PROBE${LD_PRELOAD:+ $LD_PRELOAD}" "$KRONVALE" "$@" 2> /dev/null &
+    yardstick_pid=$!
+    launched+=("$yardstick_pid")
+}
+
+yardstick_frames() {
+    probe_value sdl "$work/yardstick"
+}
+
+# find_window: the program's display window, by process id, once it is mapped
+# and has been drawn into; empty if none shows up.
 find_window() {
-    local id
-    for _ in $(seq 200); do
-        id=$(xdotool search --onlyvisible --pid "$kronvale_pid" 2> /dev/null | head -n 1)
-        if [ -n "$id" ]; then
-            # Give it a moment to draw its first frames.
-            sleep 0.3
-            echo "$id"
-            return 0
-        fi
-        running || return 1
-        sleep 0.05
-    done
+    local id=
+    if wait_until 30 eval 'id=$(xdotool search --onlyvisible --pid "$kronvale_pid" 2> /dev/null | head -n 1); [ -n "$id" ] || ! running' &&
+        [ -n "$id" ] && wait_frames 2; then
+        echo "$id"
+        return 0
+    fi
     return 1
 }
 
@@ -127,29 +188,23 @@ window_name() {
     xwininfo -id "$1" | sed -n 's/^xwininfo: Window id: [^ ]* //p'
 }
 
+# focus WINDOW: gives the window the keyboard; there is no window manager to do it.
+focus() {
+    xdotool windowfocus --sync "$1" 2> /dev/null || xdotool windowfocus "$1"
+}
+
 screenshot() {
     import -window root "$work/screen.png"
 }
 
 # measure X Y WIDTH HEIGHT: takes a screenshot and sets the variables of
-# the pixel counter for that rectangle (white, cyan, tip, grey, nonwhite,
-# cyanx, cyany, left, right, top, bottom).
+# the pixel counter for that rectangle (white, cyan, tip, grey, black,
+# nonwhite, cyanx, cyany, left, right, top, bottom, pixels).
 measure() {
     import -window root -depth 8 "ppm:$work/screen.ppm"
     local line
-    line=$("$PIXEL_STATS" "$work/screen.ppm" "$@") || return 1
+    line=$("$HELPERS/kronvale_pixel_stats" "$work/screen.ppm" "$@") || return 1
     eval "$line"
-}
-
-# probe_value FIELD: one of the frame probe's counts (see bench/frameProbe.cpp):
-# sdl, glx, egl, first (ns), framebuffer, written.
-probe_value() {
-    local index
-    case $1 in
-    sdl) index=0 ;; glx) index=1 ;; egl) index=2 ;; first) index=3 ;;
-    framebuffer) index=4 ;; written) index=5 ;;
-    esac
-    od -An -t d8 -j $((index * 8)) -N 8 "$work/probe" 2> /dev/null | tr -d ' '
 }
 
 # mostly_white WHAT X Y WIDTH HEIGHT: the scene on white, as every frame shows it.
@@ -175,6 +230,11 @@ pointer_position() {
     xdotool getmouselocation | sed 's/^x:\([0-9]*\) y:\([0-9]*\).*/\1,\2/'
 }
 
+# cursor_image: "WIDTHxHEIGHT OPAQUE-PIXELS" of the pointer where it stands.
+cursor_image() {
+    "$HELPERS/kronvale_cursor_image"
+}
+
 # Whether the program runs on the SDL 1.2 compatibility layer over SDL 2
 # rather than on classic SDL 1.2.
 sdl_is_compat() {
@@ -183,6 +243,36 @@ sdl_is_compat() {
     [ -n "$library" ] && readlink -f "$library" | grep -q sdl12-compat
 }
 
+# use_faketime TIME: the next launches read their local time from libfaketime:
+# "@YYYY-MM-DD HH:MM:SS" starts the clock there, without "@" it stands still.
+use_faketime() {
+    local library
+    library=$(ls /usr/lib/*/faketime/libfaketime.so.1 2> /dev/null | head -n 1)
+    if [ -z "$library" ]; then
+        echo "FAIL: libfaketime is missing; run the test command (make test) to install it"
+        exit 1
+    fi
+    launch_preload=$library
+    launch_env+=(FAKETIME="$1" FAKETIME_DONT_FAKE_MONOTONIC=1)
+}
+
 stderr_text() {
     cat "$work/stderr"
+}
+
+stdout_text() {
+    cat "$work/stdout"
+}
+
+# children_of PID: the command names of the process's children.
+children_of() {
+    local stat
+    for stat in /proc/[0-9]*/stat; do
+        awk -v parent="$1" '$4 == parent { gsub(/[()]/, "", $2); print $2 }' "$stat" 2> /dev/null
+    done
+}
+
+# cpu_ticks: CPU time the program has used so far, in clock ticks.
+cpu_ticks() {
+    awk '{ print $14 + $15 }' "/proc/$kronvale_pid/stat"
 }

@@ -1,5 +1,6 @@
 // Counts what a screenshot shows in a rectangle: white, the floor's cyan, the
-// tips' dark red, the dot's grey, and where the cyan and the non-white lie.
+// tips' dark red, the dot's grey, black (the bare screen, or bars around a
+// letterboxed picture), and where the cyan and the non-white lie.
 // Reads a binary PPM; prints one line of name=value pairs.
 #include <cstdio>
 #include <cstdlib>
@@ -34,7 +35,7 @@ int main(int argc, char* argv[]) {
         w = std::atoi(argv[4]);
         h = std::atoi(argv[5]);
     }
-    long pixels = 0, white = 0, cyan = 0, tip = 0, grey = 0;
+    long pixels = 0, white = 0, cyan = 0, tip = 0, grey = 0, black = 0;
     double cyanX = 0, cyanY = 0;
     int minX = -1, maxX = -1, minY = -1, maxY = -1;
     for (int y = y0; y < y0 + h; ++y) {
@@ -66,13 +67,16 @@ int main(int argc, char* argv[]) {
             } else if (r >= 220 && g <= 40 && b <= 40) {
                 ++tip;
             } else if (r == g && g == b) {
-                ++grey;
+                ++grey; // the dot blends black over white, so black counts too
+                if (r == 0) {
+                    ++black;
+                }
             }
         }
     }
-    std::printf("pixels=%ld white=%ld cyan=%ld tip=%ld grey=%ld nonwhite=%ld "
+    std::printf("pixels=%ld white=%ld cyan=%ld tip=%ld grey=%ld black=%ld nonwhite=%ld "
                 "cyanx=%.2f cyany=%.2f left=%d right=%d top=%d bottom=%d\n",
-                pixels, white, cyan, tip, grey, pixels - white, cyan ? cyanX / cyan : -1.0,
+                pixels, white, cyan, tip, grey, black, pixels - white, cyan ? cyanX / cyan : -1.0,
                 cyan ? cyanY / cyan : -1.0, minX, maxX, minY, maxY);
     return 0;
 }

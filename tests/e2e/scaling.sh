@@ -2,7 +2,9 @@
 # The SDL 1.2 compatibility layer's OpenGL scaling: off where it would show
 # nothing (a window, full-screen at the desktop's size), kept where it
 # letterboxes, and the user's own setting always wins. The frame probe tells
-# which framebuffer the first frame was drawn into (0: straight to the display).
+# which framebuffer the first frame was drawn into (0: straight to the
+# display). Full-screen at another size, the picture is whole, centred and
+# letterboxed, with a window manager or without.
 . "$(dirname "$0")/lib.sh"
 start_xvfb
 
@@ -13,14 +15,9 @@ fi
 
 # scaled ARGS...: "scaled" or "direct", from the first frame drawn with those arguments.
 scaled() {
-    rm -f "$work/probe"
-    launch_env=(KRONVALE_PROBE_FILE="$work/probe" LD_PRELOAD="$FRAME_PROBE${LD_PRELOAD:+ $LD_PRELOAD}" ${extra_env[@]+"${extra_env[@]}"})
+    launch_env=(${extra_env[@]+"${extra_env[@]}"})
     launch "$@"
-    local n
-    for n in $(seq 100); do
-        [ "$(probe_value sdl)" -ge 2 ] 2> /dev/null && break
-        sleep 0.05
-    done
+    wait_frames 2
     kill -TERM "$kronvale_pid"
     wait_exit 2
     if [ "$exit_status" != 0 ]; then
@@ -48,4 +45,38 @@ expect_eq "and full-screen" scaled "$(scaled fullscreen 1024 768)"
 extra_env=(SDL12COMPAT_OPENGL_SCALING=0)
 expect_eq "the user's SDL12COMPAT_OPENGL_SCALING=0 stands full-screen at another size" direct \
     "$(scaled fullscreen 800 600)"
+extra_env=()
+
+# letterboxed WHAT: full-screen at 1024 by 768 on a 1280 by 1024 screen: the
+# window covers the screen, the picture keeps its shape between two bars of
+# 32 rows, with the root of the bundle in the middle.
+letterboxed() {
+    launch fullscreen 1024 768
+    if win=$(find_window); then
+        wait_frames 120
+        expect_eq "$1: the display covers the screen" 1280x1024+0+0 "$(geometry "$win")"
+        measure 0 0 1280 32
+        expect_eq "$1: a black bar above" 40960 "$black"
+        measure 0 992 1280 32
+        expect_eq "$1: and one below" 40960 "$black"
+        mostly_white "$1: the picture between them" 0 32 1280 960
+        expect_eq "$1: nothing black in it" 0 "$black"
+        # The root stands on the screen's middle column, a little below the middle.
+        if awk -v x="$cyanx" -v y="$cyany" 'BEGIN { exit !(x > 620 && x < 660 && y > 512 && y < 700) }'; then
+            ok "$1: the floor square is centred ($cyanx, $cyany)"
+        else
+            fail "$1: the floor square is centred: it is at $cyanx, $cyany"
+        fi
+    else
+        fail "$1: a display opens ($(stderr_text))"
+    fi
+    kill -TERM "$kronvale_pid"
+    wait_exit 2
+}
+
+stop_private_x
+start_xvfb 1280x1024
+letterboxed "without a window manager"
+start_window_manager
+letterboxed "with a window manager"
 finish

@@ -24,7 +24,9 @@ read -r w h x y < <(geometry "$win" | tr 'x+' '  ')
 cx=$((x + w / 2))
 cy=$((y + h / 2))
 xdotool mousemove "$cx" "$cy"
-sleep 3
+# The eye has flown in (within a unit of z = 50 after 92 frames) and the tips
+# sway (each value starts to move after 161 to 320 frames).
+wait_frames 330
 
 mostly_white "the frame is mostly white" "$x" "$y" "$w" "$h"
 if above "$cyan" 20 && above "$tip" 5; then
@@ -37,45 +39,31 @@ expect_eq "the bundle stands in the middle" yes \
 
 # The dot follows the pointer within a few frames, and fades while it rests.
 xdotool mousemove $((x + 120)) $((y + 480))
-sleep 0.3
+wait_more_frames 4
 measure $((x + 117)) $((y + 477)) 7 7
 if above "$grey" 8; then
     ok "the dot is at the pointer ($grey grey pixels)"
 else
     fail "the dot is at the pointer: $grey grey pixels around it"
 fi
-# A hundred and ten frames of rest: about two seconds here, longer on a slower machine.
-sleep 2
-for _ in $(seq 12); do
-    measure $((x + 117)) $((y + 477)) 7 7
-    [ "$grey" -eq 0 ] && break
-    sleep 0.5
-done
-expect_eq "the dot is gone after a rest" 0 "$grey"
+# Gone from the hundred and tenth frame of rest.
+wait_more_frames 110
+measure $((x + 117)) $((y + 477)) 7 7
+expect_eq "the dot is gone after a hundred and ten frames of rest" 0 "$grey"
 
-# Orbit: button 1 zooms in, button 3 back out.
+# Orbit: button 1 zooms in, button 3 back out. Each frame zooms a little:
+# hold until it shows.
 xdotool mousemove "$cx" "$cy"
-sleep 1
+wait_more_frames 60
 measure "$x" "$y" "$w" "$h"
 base=$nonwhite
+near=$base
+far=$base
 xdotool mousedown 1
-# Each frame zooms a little: hold until it shows, for as long as a slow machine needs.
-sleep 1.5
-for _ in $(seq 10); do
-    measure "$x" "$y" "$w" "$h"
-    near=$nonwhite
-    above "$near" $((base * 2)) && break
-    sleep 0.5
-done
+wait_until 60 eval 'measure "$x" "$y" "$w" "$h"; near=$nonwhite; above "$near" $((base * 2))'
 xdotool mouseup 1
 xdotool mousedown 3
-sleep 2.5
-for _ in $(seq 12); do
-    measure "$x" "$y" "$w" "$h"
-    far=$nonwhite
-    above $((near / 2)) "$far" && break
-    sleep 0.5
-done
+wait_until 60 eval 'measure "$x" "$y" "$w" "$h"; far=$nonwhite; above $((near / 2)) "$far"'
 xdotool mouseup 3
 if above "$near" $((base * 2)) && above $((near / 2)) "$far"; then
     ok "button 1 makes the bundle larger, button 3 smaller ($base, $near, $far pixels)"
@@ -85,10 +73,10 @@ fi
 
 # Settled in Orbit with the pointer still, the root and floor stay put.
 xdotool mousemove $((cx + 30)) $((cy + 12))
-sleep 3
+wait_more_frames 200
 measure "$x" "$y" "$w" "$h"
 ox1=$cyanx oy1=$cyany
-sleep 0.6
+wait_more_frames 40
 measure "$x" "$y" "$w" "$h"
 ox2=$cyanx oy2=$cyany
 if ! moved "$ox1" "$oy1" "$ox2" "$oy2" 2; then
@@ -101,7 +89,7 @@ fi
 xdotool key space
 last_x=$ox2 last_y=$oy2
 for n in 1 2 3; do
-    sleep 0.7
+    wait_more_frames 50
     measure "$x" "$y" "$w" "$h"
     if [ "$cyan" -gt 0 ] && moved "$last_x" "$last_y" "$cyanx" "$cyany" 4; then
         ok "Fly keeps turning the view ($n: $last_x,$last_y to $cyanx,$cyany)"
@@ -118,7 +106,7 @@ fi
 
 # Orbit again: the view returns to where Orbit had it.
 xdotool key space
-sleep 6
+wait_more_frames 400
 measure "$x" "$y" "$w" "$h"
 if ! moved "$ox2" "$oy2" "$cyanx" "$cyany" 8; then
     ok "Orbit takes the view back ($ox2,$oy2 and $cyanx,$cyany)"
@@ -126,6 +114,7 @@ else
     fail "Orbit takes the view back: $ox2,$oy2 before Fly, $cyanx,$cyany after"
 fi
 
+focus "$win"
 xdotool key Escape
 wait_exit 1
 expect_eq "Escape ends it with status 0" 0 "$exit_status"

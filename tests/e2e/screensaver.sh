@@ -6,7 +6,7 @@
 start_xvfb
 
 LAUNCHER=$(dirname "$KRONVALE")/kronvale-screensaver
-MAKE_WINDOW=$(dirname "$SEND_CLOSE")/kronvale_make_window
+MAKE_WINDOW=$HELPERS/kronvale_make_window
 for program in "$LAUNCHER" "$MAKE_WINDOW"; do
     [ -x "$program" ] || { echo "FAIL: $program is not built"; exit 1; }
 done
@@ -15,10 +15,7 @@ KRONVALE=$LAUNCHER
 
 setpriv --pdeathsig KILL -- "$MAKE_WINDOW" 640 400 > "$work/window-id" &
 launched+=("$!")
-for _ in $(seq 100); do
-    [ -s "$work/window-id" ] && break
-    sleep 0.05
-done
+wait_until 30 test -s "$work/window-id"
 id=$(head -n 1 "$work/window-id")
 [ -n "$id" ] || { echo "FAIL: no window to embed into"; exit 1; }
 
@@ -41,7 +38,8 @@ outside_not_black() {
 
 check_embedded() {
     local how=$1
-    sleep 2.5
+    # Long enough for the eye to fly in and the tips to show.
+    wait_frames 170
     if ! running; then
         fail "$how: it keeps running ($(stderr_text))"
         return
@@ -82,7 +80,7 @@ expect_eq "SIGTERM ends that one with status 0" 0 "$exit_status"
 
 # With --root alone, the whole screen.
 launch --root
-sleep 2.5
+wait_frames 170
 expect_eq "--root: Kronvale at the root window's size" "kronvale window 1024 768" \
     "$(tr '\0' ' ' < "/proc/$kronvale_pid/cmdline" | sed 's/ $//')"
 mostly_white "--root: the scene covers the screen" 0 0 1024 768

@@ -17,14 +17,16 @@ for tool in $prefix-g++ $prefix-windres $prefix-nm; do
     fi
 done
 
-if $prefix-g++ -std=c++17 -Wall -Wextra -Werror -ffp-contract=off -I"$source_dir" \
-    -c "$source_dir/platform/win32.cpp" -o "$work/win32.o" 2> "$work/cc.log"; then
-    ok "platform/win32.cpp compiles without a warning"
-else
-    fail "platform/win32.cpp compiles without a warning"
-    cat "$work/cc.log"
-fi
-imports=$($prefix-nm "$work/win32.o" 2> /dev/null | awk '$1 == "U" && $2 ~ /^__imp_/ { sub("__imp_", "", $2); print $2 }' | sort | tr '\n' ' ')
+for file in win32 win32Clock; do
+    if $prefix-g++ -std=c++17 -Wall -Wextra -Werror -ffp-contract=off -I"$source_dir" \
+        -c "$source_dir/platform/$file.cpp" -o "$work/$file.o" 2> "$work/cc.log"; then
+        ok "platform/$file.cpp compiles without a warning"
+    else
+        fail "platform/$file.cpp compiles without a warning"
+        cat "$work/cc.log"
+    fi
+done
+imports=$($prefix-nm "$work/win32.o" "$work/win32Clock.o" 2> /dev/null | awk '$1 == "U" && $2 ~ /^__imp_/ { sub("__imp_", "", $2); print $2 }' | sort | tr '\n' ' ')
 for function in GetLocalTime MessageBoxA ShowCursor; do
     case " $imports" in
     *" $function "*) ok "it calls $function" ;;
@@ -59,7 +61,7 @@ fi
 cat > "$work/main.cpp" << 'PROGRAM'
 #include "platform/platform.h"
 int main() {
-    const ClockReading now = readLocalTime();
+    const TimeOfDay now = readLocalTime();
     if (now.hour > 23) {
         showMessageBox("Error", "no such hour");
     }
@@ -67,7 +69,7 @@ int main() {
     return 0;
 }
 PROGRAM
-if $prefix-g++ -std=c++17 -I"$source_dir" "$work/main.cpp" "$work/win32.o" "$work/resources.o" \
+if $prefix-g++ -std=c++17 -I"$source_dir" "$work/main.cpp" "$work/win32.o" "$work/win32Clock.o" "$work/resources.o" \
     -static -o "$work/kronvale-platform.exe" 2> "$work/link.log"; then
     ok "the platform file and the icon link into a Windows program"
 else

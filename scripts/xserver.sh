@@ -1,0 +1,41 @@
+# A private X server (Xvfb) on a free display number, for the tests and the
+# scripts that must neither need a desktop nor touch one. Sourced.
+#
+#   start_private_x [WIDTHxHEIGHT]   starts it (1024x768 by default) and exports DISPLAY
+#   stop_private_x                   stops it; it also dies with the shell that started it
+
+private_x_pid=
+private_x_dir=
+
+start_private_x() {
+    local size=${1:-1024x768}
+    private_x_dir=$(mktemp -d "${TMPDIR:-/tmp}/kronvale-x.XXXXXX")
+    # Bound to this shell's life, so that not even a killed test leaves a server
+    # behind; and it must not reset when its last client leaves, or the next
+    # start could find it gone.
+    setpriv --pdeathsig KILL -- Xvfb -displayfd 9 -screen 0 "${size}x24" -nolisten tcp -noreset \
+        9> "$private_x_dir/display" 2> "$private_x_dir/log" &
+    private_x_pid=$!
+    local _
+    for _ in $(seq 400); do
+        if [ -s "$private_x_dir/display" ]; then
+            export DISPLAY=":$(head -n 1 "$private_x_dir/display")"
+            return 0
+        fi
+        kill -0 "$private_x_pid" 2> /dev/null || break
+        sleep 0.05
+    done
+    echo "Xvfb did not start:" >&2
+    cat "$private_x_dir/log" >&2
+    return 1
+}
+
+stop_private_x() {
+    if [ -n "$private_x_pid" ]; then
+        kill -TERM "$private_x_pid" 2> /dev/null
+        wait "$private_x_pid" 2> /dev/null
+        private_x_pid=
+    fi
+    [ -z "$private_x_dir" ] || rm -rf "$private_x_dir"
+    private_x_dir=
+}
