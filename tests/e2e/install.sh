@@ -25,6 +25,10 @@ run_installed() {
     launch window 320 240
     if win=$(find_window); then
         expect_eq "$2 opens 320 by 240" 320x240 "$(geometry "$win" | cut -d+ -f1)"
+        # Docks tell the window belongs to the menu entry by its class.
+        expect_eq "$2: its window's class is the menu entry's StartupWMClass" \
+            "$(sed -n 's/^StartupWMClass=//p' "$source_dir/platform/linux/$id.desktop")" \
+            "$(xprop -id "$win" WM_CLASS | sed 's/.*, "\(.*\)"$/\1/')"
         read -r w h x y < <(geometry "$win" | tr 'x+' '  ')
         mostly_white "$2 draws the scene" "$x" "$y" "$w" "$h"
         xdotool mousemove $((x + 10)) $((y + 10))
