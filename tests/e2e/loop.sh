@@ -51,9 +51,14 @@ if win=$(find_window) && wait_until 30 eval '[ "$(yardstick_frames)" -ge 2 ]'; t
     fi
 
     xdotool windowminimize --sync "$win"
-    # It may finish the frame in hand; after that, none while the other
-    # program draws sixty.
-    wait_more_frames 1 2 || true
+    # It finishes the pass in hand and the one that hears of it; once it has
+    # drawn nothing while the other program drew ten, it sleeps. From then on,
+    # no frame while the other draws sixty.
+    settled() {
+        local mine=$(frames) theirs=$(yardstick_frames)
+        wait_until 10 eval '[ "$(yardstick_frames)" -ge $((theirs + 10)) ]' && [ "$(frames)" -eq "$mine" ]
+    }
+    wait_until 30 settled || fail "minimised, it stops drawing"
     frames_before=$(frames)
     ticks_before=$(cpu_ticks)
     yardstick_before=$(yardstick_frames)
