@@ -24,8 +24,9 @@ read -r w h x y < <(geometry "$win" | tr 'x+' '  ')
 cx=$((x + w / 2))
 cy=$((y + h / 2))
 xdotool mousemove "$cx" "$cy"
-# The eye has flown in (within a unit of z = 50 after 92 frames) and the tips
-# sway (each value starts to move after 161 to 320 frames).
+# The eye has flown in (within a unit of z = 50 after 92 frames) and the
+# chains have started to bend (each value moves from 161 to 320 frames on),
+# so that the zoom below is not mistaken for the bundle opening up.
 wait_frames 330
 
 mostly_white "the frame is mostly white" "$x" "$y" "$w" "$h"
@@ -73,10 +74,10 @@ fi
 
 # Settled in Orbit with the pointer still, the root and floor stay put.
 xdotool mousemove $((cx + 30)) $((cy + 12))
-wait_more_frames 200
+wait_more_frames 150
 measure "$x" "$y" "$w" "$h"
 ox1=$cyanx oy1=$cyany
-wait_more_frames 40
+wait_more_frames 30
 measure "$x" "$y" "$w" "$h"
 ox2=$cyanx oy2=$cyany
 if ! moved "$ox1" "$oy1" "$ox2" "$oy2" 2; then
@@ -106,7 +107,7 @@ fi
 
 # Orbit again: the view returns to where Orbit had it.
 xdotool key space
-wait_more_frames 400
+wait_more_frames 250
 measure "$x" "$y" "$w" "$h"
 if ! moved "$ox2" "$oy2" "$cyanx" "$cyany" 8; then
     ok "Orbit takes the view back ($ox2,$oy2 and $cyanx,$cyany)"
