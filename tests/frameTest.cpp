@@ -36,41 +36,14 @@ TEST_F(Frame, DrawsTheFloorTheChainsAndTheDotThroughTheCamera) {
     const Feedback drawn = captureFeedback([] { drawFrame(); }, true);
     ASSERT_FALSE(drawn.overflowed);
 
-    // The floor, cyan, corner after corner and back, five units below the root.
-    const double eye[3] = {3, 4, 90}, target[3] = {0.5, -1, 0}, up[3] = {0, 1, 0};
-    const Matrix floor = viewport(screenW, screenH) * Matrix::perspective(60, 4.0 / 3.0, 1, 1024) *
-                         Matrix::lookAt(eye, target, up) * Matrix::translation(0, -5, 0);
-    const double corners[5][2] = {{4, 4}, {-4, 4}, {-4, -4}, {4, -4}, {4, 4}};
-    ASSERT_GE(drawn.segments.size(), 4u);
-    for (int i = 0; i < 4; ++i) {
-        const WindowPoint a = floor.apply(corners[i][0], 0, corners[i][1]);
-        const WindowPoint b = floor.apply(corners[i + 1][0], 0, corners[i + 1][1]);
-        const Segment& s = drawn.segments[i];
-        EXPECT_NEAR(s.from.x, a.x, 2e-3) << "edge " << i;
-        EXPECT_NEAR(s.from.y, a.y, 2e-3) << "edge " << i;
-        EXPECT_NEAR(s.to.x, b.x, 2e-3) << "edge " << i;
-        EXPECT_NEAR(s.to.y, b.y, 2e-3) << "edge " << i;
-        EXPECT_EQ(s.colour.r, 0.0);
-        EXPECT_EQ(s.colour.g, 1.0);
-        EXPECT_EQ(s.colour.b, 1.0);
-    }
-
-    // Then forty-five chains, still straight in their first frame, at three
-    // tenths of their size: the labels of 23:59:49 to 23:59:58 upward from
-    // the root, 7.05 apart.
-    const char* labels[10] = {"|23:59:49", "|23:59:50", "|23:59:51", "|23:59:52", "|23:59:53",
-                              "|23:59:54", "|23:59:55", "|23:59:56", "|23:59:57", "|23:59:58"};
-    size_t at = 4;
-    for (int c = 0; c < 45 && !HasFailure(); ++c) {
-        for (int k = 0; k < 10; ++k) {
-            const Matrix label = floor * Matrix::scaling(0.3, 0.3, 0.3) *
-                                 Matrix::translation(0, 7.05 * k, 0) *
-                                 Matrix::rotation(90, 0, 0, 1);
-            at = expectStrokes(drawn.segments, at, strokesOfText(labels[k]), label,
-                               "chain " + std::to_string(c) + ", " + labels[k]);
-        }
-    }
-    EXPECT_EQ(at, drawn.segments.size()) << "nothing else is drawn";
+    // The floor, then forty-five chains, still straight in their first frame.
+    const Matrix scene = sceneSeenBy(screenW, screenH, Vec3(3, 4, 90), Vec3(0.5f, -1, 0));
+    expectFloor(drawn, scene);
+    const size_t end =
+        expectStraightChains(drawn, scene,
+                             {"|23:59:49", "|23:59:50", "|23:59:51", "|23:59:52", "|23:59:53",
+                              "|23:59:54", "|23:59:55", "|23:59:56", "|23:59:57", "|23:59:58"});
+    EXPECT_EQ(end, drawn.segments.size()) << "nothing else is drawn";
 
     // Last, the dot at the pointer, on a projection with y growing downward.
     ASSERT_EQ(drawn.points, 1);

@@ -77,6 +77,7 @@ void GlTest::SetUp() {
     glLoadIdentity();
     glListBase(0);
     glDisable(GL_BLEND);
+    glPointSize(1);
     // Whatever an earlier test queued, or the window's own arrival, is not this test's input.
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
@@ -85,4 +86,43 @@ void GlTest::SetUp() {
 
 Matrix GlTest::toWindow(const Matrix& modelView) {
     return viewport(width, height) * pixels * modelView;
+}
+
+Matrix sceneSeenBy(int width, int height, const Vec3& eye, const Vec3& target) {
+    const double from[3] = {eye.x, eye.y, eye.z}, to[3] = {target.x, target.y, target.z};
+    const double up[3] = {0, 1, 0};
+    return viewport(width, height) *
+           Matrix::perspective(60, static_cast<double>(width) / height, 1, 1024) *
+           Matrix::lookAt(from, to, up);
+}
+
+void expectFloor(const Feedback& drawn, const Matrix& scene) {
+    const Matrix floor = scene * Matrix::translation(0, -5, 0);
+    const double corners[5][2] = {{4, 4}, {-4, 4}, {-4, -4}, {4, -4}, {4, 4}};
+    ASSERT_GE(drawn.segments.size(), 4u);
+    for (int i = 0; i < 4; ++i) {
+        const WindowPoint a = floor.apply(corners[i][0], 0, corners[i][1]);
+        const WindowPoint b = floor.apply(corners[i + 1][0], 0, corners[i + 1][1]);
+        const Segment& s = drawn.segments[i];
+        EXPECT_NEAR(s.from.x, a.x, 2e-3) << "floor edge " << i;
+        EXPECT_NEAR(s.from.y, a.y, 2e-3) << "floor edge " << i;
+        EXPECT_NEAR(s.to.x, b.x, 2e-3) << "floor edge " << i;
+        EXPECT_NEAR(s.to.y, b.y, 2e-3) << "floor edge " << i;
+        EXPECT_TRUE(s.colour.r == 0 && s.colour.g == 1 && s.colour.b == 1) << "floor edge " << i;
+    }
+}
+
+size_t expectStraightChains(const Feedback& drawn, const Matrix& scene,
+                            const std::vector<std::string>& labels) {
+    size_t at = 4;
+    for (int c = 0; c < 45 && !::testing::Test::HasFailure(); ++c) {
+        for (size_t k = 0; k < labels.size(); ++k) {
+            const Matrix label =
+                scene * Matrix::translation(0, -5, 0) * Matrix::scaling(0.3, 0.3, 0.3) *
+                Matrix::translation(0, 7.05 * k, 0) * Matrix::rotation(90, 0, 0, 1);
+            at = expectStrokes(drawn.segments, at, strokesOfText(labels[k]), label,
+                               "chain " + std::to_string(c) + ", " + labels[k]);
+        }
+    }
+    return at;
 }
