@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 inline SDL_Event keyDown(SDLKey key) {
     SDL_Event event{};
@@ -41,7 +42,7 @@ inline SDL_Event button(Uint8 type, Uint8 which, Uint16 x = 7, Uint16 y = 9) {
 }
 
 // Gaining or losing what state names: SDL_APPACTIVE (iconified or not),
-// SDL_INPUTFOCUS, SDL_APPMOUSEFOCUS.
+// SDL_APPINPUTFOCUS, SDL_APPMOUSEFOCUS.
 inline SDL_Event activation(Uint8 state, Uint8 gain) {
     SDL_Event event{};
     event.type = event.active.type = SDL_ACTIVEEVENT;
@@ -62,11 +63,18 @@ inline void push(SDL_Event event) {
     }
 }
 
-// SDL's real queue, with its event-only driver, and the records put back afterwards.
+// SDL's real queue, with its event-only driver, and the records put back
+// afterwards. A wait that never ends fails within seconds, not at ctest's timeout.
 class EventQueue : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError(); }
-    void TearDown() override { SDL_Quit(); }
+    void SetUp() override {
+        alarm(20);
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    }
+    void TearDown() override {
+        SDL_Quit();
+        alarm(0);
+    }
 
     SavedState saved;
     ScopedEnv driver{"SDL_VIDEODRIVER", "dummy"};
