@@ -107,8 +107,7 @@ TEST(Camera, SteerTurnsAfterPitching) {
     c.steer(-3000, 0);
     EXPECT_EQ(c.target.y, 5.0f);
     EXPECT_NEAR(std::hypot(c.target.x - 1, c.target.z - 3), 5.0, 1e-5);
-    EXPECT_NEAR(std::atan2(c.target.x - 1, -(c.target.z - 3)),
-                std::atan2(3.0, 4.0) + 3000.0 / 8000.0, 1e-5);
+    EXPECT_NEAR(std::atan2(c.target.x - 1, -(c.target.z - 3)), std::atan2(3.0, 4.0) + 0.375, 1e-5);
 }
 
 TEST(Camera, SteerTakesTheWholeRangeOfCounts) {

@@ -9,10 +9,7 @@
 
 namespace {
 
-class Input : public ::testing::Test {
-protected:
-    SavedState saved;
-};
+using Input = RestoringTest;
 
 } // namespace
 

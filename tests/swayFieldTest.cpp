@@ -190,59 +190,41 @@ TEST_F(Chains, StandStillUntilTheFirstRetargetThenDrawInPassOrder) {
     for (int i = 0; i < 45 * 20; ++i) {
         s.next();
     }
-    std::vector<std::vector<int>> firstMove(45, std::vector<int>(20, 0));
-    std::vector<std::vector<int>> firstDuration(45, std::vector<int>(20, 0));
-    std::vector<std::vector<double>> firstTarget(45, std::vector<double>(20, 0.0));
+    // For every value: its first duration, and the frames it first retargets and moves in.
+    std::vector<int> duration(900), retargeted(900, 0), moved(900, 0);
+    std::vector<double> firstTarget(900);
     for (int c = 0; c < 45; ++c) {
         forEachValue(*chains[c]->sway, [&](int i, int j) {
-            firstDuration[c][i * 10 + j] = chains[c]->sway->duration[i][j];
+            duration[c * 20 + i * 10 + j] = chains[c]->sway->duration[i][j];
         });
     }
-    int retargets = 0;
     for (int frame = 1; frame <= 400; ++frame) {
         for (int c = 0; c < 45; ++c) {
-            SwayField& field = *chains[c]->sway;
-            std::vector<std::pair<int, int>> due;
-            forEachValue(field, [&](int i, int j) {
-                if (field.elapsed[i][j] + 1 > field.duration[i][j]) {
-                    due.emplace_back(i, j);
-                }
-            });
+            const SwayField& field = *chains[c]->sway;
             chains[c]->update();
-            for (const auto& [i, j] : due) {
-                const int32_t targetDraw = s.next();
-                const int32_t durationDraw = s.next();
-                EXPECT_EQ(field.targetValue[i][j], targetFor(targetDraw))
-                    << "frame " << frame << ", chain " << c;
-                EXPECT_EQ(field.duration[i][j], durationFor(durationDraw))
-                    << "frame " << frame << ", chain " << c;
-                if (firstTarget[c][i * 10 + j] == 0.0) {
-                    firstTarget[c][i * 10 + j] = field.targetValue[i][j];
-                }
-                ++retargets;
-            }
+            // A value back at the start of an ease took its target, then its duration.
             forEachValue(field, [&](int i, int j) {
-                if (field.currentValue[i][j] != 0.0 && firstMove[c][i * 10 + j] == 0) {
-                    firstMove[c][i * 10 + j] = frame;
+                const int v = c * 20 + i * 10 + j;
+                if (field.elapsed[i][j] == 0) {
+                    EXPECT_EQ(field.targetValue[i][j], targetFor(s.next())) << "frame " << frame;
+                    EXPECT_EQ(field.duration[i][j], durationFor(s.next())) << "frame " << frame;
+                    if (retargeted[v] == 0) {
+                        retargeted[v] = frame;
+                        firstTarget[v] = field.targetValue[i][j];
+                    }
+                }
+                if (field.currentValue[i][j] != 0.0 && moved[v] == 0) {
+                    moved[v] = frame;
                 }
             });
-            if (frame <= 161) {
-                forEachValue(field, [&](int i, int j) {
-                    ASSERT_EQ(field.currentValue[i][j], 0.0) << "frame " << frame;
-                    ASSERT_EQ(field.sums[i][j], 0.0) << "frame " << frame;
-                });
-            }
         }
     }
-    EXPECT_GE(retargets, 45 * 20);
     EXPECT_EQ(nextRandom(), s.next()) << "each retarget draws twice, nothing else draws";
     // Still through the step of the first retarget, moving on the one after.
-    for (int c = 0; c < 45; ++c) {
-        for (int v = 0; v < 20; ++v) {
-            if (firstTarget[c][v] != 0.0) {
-                EXPECT_EQ(firstMove[c][v], firstDuration[c][v] + 2)
-                    << "chain " << c << ", value " << v;
-            }
+    for (int v = 0; v < 900; ++v) {
+        EXPECT_EQ(retargeted[v], duration[v] + 1) << "value " << v;
+        if (firstTarget[v] != 0.0) {
+            EXPECT_EQ(moved[v], duration[v] + 2) << "value " << v;
         }
     }
 }
@@ -268,6 +250,4 @@ TEST_F(Sway, OddShapesNeitherDivideByZeroNorReachOutside) {
     LabelChain longChain(12, Vec3(1, 2, 3), 7.0);
     EXPECT_EQ(longChain.labelCount, 10);
     EXPECT_EQ(longChain.sway->valuesPerRow, 10);
-    EXPECT_EQ(longChain.root.z, 3.0f);
-    EXPECT_EQ(longChain.spacing, 7.0);
 }
