@@ -3,6 +3,7 @@
 #include "savedState.h"
 #include "scene/scene.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -10,14 +11,17 @@
 
 namespace {
 
-// The test's own copy of the sequence the clock is to sway by.
-struct Sequence {
-    uint32_t x = 1;
-    int32_t next() {
-        x = x * 214013u + 2531011u;
-        return static_cast<int32_t>((x >> 16) & 0x7FFF);
+// The random source's coming draws, after which it starts over. The
+// sequence itself is pinned by its listed first ten.
+std::vector<int32_t> comingDraws(size_t count) {
+    resetRandom();
+    std::vector<int32_t> draws(count);
+    for (int32_t& r : draws) {
+        r = nextRandom();
     }
-};
+    resetRandom();
+    return draws;
+}
 
 // The design's scaling of a draw, written out in exact fractions.
 int32_t durationFor(int32_t r) {
@@ -27,14 +31,15 @@ double targetFor(int32_t r) {
     return r * 12.0 / 32768.0 - 6.0;
 }
 
-// Leaves the program's random source so that its next draw is the first r in
-// the sequence.
-void drawNext(int32_t r) {
-    resetRandom();
-    Sequence s;
-    while (s.next() != r) {
+// Leaves the random source so that its next draw is the first r of the
+// sequence; returns the draw after that one.
+int32_t drawNext(int32_t r) {
+    const std::vector<int32_t> draws = comingDraws(60000);
+    const size_t at = std::find(draws.begin(), draws.end(), r) - draws.begin();
+    for (size_t i = 0; i < at; ++i) {
         nextRandom();
     }
+    return draws.at(at + 1);
 }
 
 // Holds every value of a row at a constant through the next step.
@@ -124,13 +129,10 @@ TEST_F(Sway, DrawsBecomeTargetsAndDurations) {
         // A retarget draws the target, then the duration.
         field.elapsed[0][0] = field.duration[0][0];
         field.targetValue[0][0] = 1.5;
-        drawNext(k.r);
-        Sequence s;
-        while (s.next() != k.r) {
-        }
+        const int32_t after = drawNext(k.r);
         field.step();
         EXPECT_EQ(field.targetValue[0][0], k.target) << "r = " << k.r;
-        EXPECT_EQ(field.duration[0][0], durationFor(s.next())) << "r = " << k.r;
+        EXPECT_EQ(field.duration[0][0], durationFor(after)) << "r = " << k.r;
         EXPECT_EQ(field.startValue[0][0], 1.5);
         EXPECT_EQ(field.currentValue[0][0], 1.5);
         EXPECT_EQ(field.elapsed[0][0], 0);
@@ -168,28 +170,27 @@ TEST_F(Sway, EasesOfAnyLengthFollowTheHalfCosineThenRetarget) {
 }
 
 TEST_F(Chains, CreatedWithTheirDurationsDrawnInOrder) {
+    const std::vector<int32_t> draws = comingDraws(901);
+    size_t next = 0;
     createLabelChains();
     ASSERT_EQ(chainCount, 45);
     ASSERT_EQ(chains.size(), 45u);
-    Sequence s;
     for (int c = 0; c < 45; ++c) {
         const SwayField& field = *chains[c]->sway;
         ASSERT_EQ(field.rows * field.valuesPerRow, 20);
         forEachValue(field, [&](int i, int j) {
-            EXPECT_EQ(field.duration[i][j], durationFor(s.next()))
+            EXPECT_EQ(field.duration[i][j], durationFor(draws[next++]))
                 << "chain " << c << ", row " << i << ", position " << j;
             EXPECT_EQ(field.elapsed[i][j], 0);
         });
     }
-    EXPECT_EQ(nextRandom(), s.next()) << "no other draws at start-up";
+    EXPECT_EQ(nextRandom(), draws[next]) << "no other draws at start-up";
 }
 
 TEST_F(Chains, StandStillUntilTheFirstRetargetThenDrawInPassOrder) {
+    const std::vector<int32_t> draws = comingDraws(10000);
+    size_t next = 45 * 20;
     createLabelChains();
-    Sequence s;
-    for (int i = 0; i < 45 * 20; ++i) {
-        s.next();
-    }
     // For every value: its first duration, and the frames it first retargets and moves in.
     std::vector<int> duration(900), retargeted(900, 0), moved(900, 0);
     std::vector<double> firstTarget(900);
@@ -206,8 +207,8 @@ TEST_F(Chains, StandStillUntilTheFirstRetargetThenDrawInPassOrder) {
             forEachValue(field, [&](int i, int j) {
                 const int v = c * 20 + i * 10 + j;
                 if (field.elapsed[i][j] == 0) {
-                    EXPECT_EQ(field.targetValue[i][j], targetFor(s.next())) << "frame " << frame;
-                    EXPECT_EQ(field.duration[i][j], durationFor(s.next())) << "frame " << frame;
+                    EXPECT_EQ(field.targetValue[i][j], targetFor(draws.at(next++))) << frame;
+                    EXPECT_EQ(field.duration[i][j], durationFor(draws.at(next++))) << frame;
                     if (retargeted[v] == 0) {
                         retargeted[v] = frame;
                         firstTarget[v] = field.targetValue[i][j];
@@ -219,7 +220,7 @@ TEST_F(Chains, StandStillUntilTheFirstRetargetThenDrawInPassOrder) {
             });
         }
     }
-    EXPECT_EQ(nextRandom(), s.next()) << "each retarget draws twice, nothing else draws";
+    EXPECT_EQ(nextRandom(), draws.at(next)) << "each retarget draws twice, nothing else draws";
     // Still through the step of the first retarget, moving on the one after.
     for (int v = 0; v < 900; ++v) {
         EXPECT_EQ(retargeted[v], duration[v] + 1) << "value " << v;
