@@ -17,8 +17,7 @@ constexpr int screenH = 600;
 
 class Frame : public GlTest {
 protected:
-    void SetUp() override {
-        GlTest::SetUp();
+    void prepare() override {
         setScreenSize(screenW, screenH);
         initGraphicsState(screenW, screenH);
         clockReading = TimeOfDay{23, 59, 58};

@@ -38,8 +38,7 @@ struct Placement {
 
 class LabelChainDrawing : public GlTest {
 protected:
-    void SetUp() override {
-        GlTest::SetUp();
+    void prepare() override {
         clockReading = TimeOfDay{13, 59, 55}; // across a minute: no two labels alike
         buildTimeLabels();
         chainView.load();

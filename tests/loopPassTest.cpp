@@ -18,8 +18,7 @@ namespace {
 
 class LoopPass : public GlTest {
 protected:
-    void SetUp() override {
-        GlTest::SetUp();
+    void prepare() override {
         // As start-up leaves things, on the whole window.
         setScreenSize(width, height);
         initGraphicsState(width, height);

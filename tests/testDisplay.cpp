@@ -82,6 +82,7 @@ void GlTest::SetUp() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
     }
+    prepare();
 }
 
 Matrix GlTest::toWindow(const Matrix& modelView) {

@@ -42,7 +42,9 @@ public:
     static constexpr int height = 768;
 
 protected:
-    void SetUp() override;
+    void SetUp() final;
+    // A fixture's own preparation, run only once the display is there.
+    virtual void prepare() {}
 
     // From model-view space to window coordinates under the starting projection.
     static Matrix toWindow(const Matrix& modelView);
