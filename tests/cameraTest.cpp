@@ -28,26 +28,6 @@ Camera startCamera() {
 
 } // namespace
 
-TEST(Camera, ConstructedAndPlacedForStart) {
-    Camera c;
-    expectSame(c.eye, Vec3(0, 0, 0));
-    expectSame(c.target, Vec3(0, 1, 0.5f));
-    expectSame(c.up, Vec3(0, 0, 1));
-    EXPECT_EQ(c.moveSpeed, 0.0f);
-    EXPECT_EQ(c.steerDivisor, 8000.0f);
-
-    camera.moveSpeed = 0.03f;
-    placeCameraForStart();
-    expectSame(orbitEye, Vec3(0, 0, 160));
-    expectSame(orbitTarget, Vec3(0, 0, 0));
-    expectSame(camera.eye, Vec3(0, 10.5f, 6));
-    expectSame(camera.target, Vec3(0, 1.5f, 0));
-    expectSame(camera.up, Vec3(0, 1, 0));
-    EXPECT_EQ(camera.moveSpeed, 0.03f) << "set leaves the speed alone";
-    EXPECT_EQ(camera.steerDivisor, 8000.0f);
-    camera = Camera();
-}
-
 TEST(Camera, RotateSwingsTheTargetAboutTheEye) {
     Camera c = placedCamera(Vec3(0, 0, 0), Vec3(0, 0, -1));
     c.rotate(0, quarterTurn, 0);
@@ -81,23 +61,15 @@ TEST(Camera, RotateByZeroAnglesWritesNothing) {
 }
 
 TEST(Camera, RotateStepsAreNotChained) {
-    const double a = 0.3, b = -0.7, g = 1.1;
-    // Two angles: y from the first step, x and z from the second, all from (1, 1, 1).
-    Camera c = placedCamera(Vec3(0, 0, 0), Vec3(1, 1, 1));
-    c.rotate(0.3f, -0.7f, 0.0f);
-    expectVec(c.target, std::cos(b) - std::sin(b), std::cos(a) - std::sin(a),
-              std::sin(b) + std::cos(b));
-
-    // Three angles: z from the second step, x and y from the third.
-    c = placedCamera(Vec3(1, 2, 3), Vec3(2, 3, 4));
-    c.rotate(0.3f, -0.7f, 1.1f);
-    expectVec(c.target, 1 + std::cos(g) + std::sin(g), 2 + std::cos(g) - std::sin(g),
-              3 + std::sin(b) + std::cos(b));
-
-    // A composite rotation would keep the distance; these steps need not.
-    const double length = std::sqrt(std::pow(c.target.x - 1, 2) + std::pow(c.target.y - 2, 2) +
-                                    std::pow(c.target.z - 3, 2));
-    EXPECT_GT(std::fabs(length - std::sqrt(3.0)), 0.1);
+    // Quarter turns of the offsets (1, 2, 3): each step reads those, never
+    // what an earlier step wrote, which would give x = -2 here.
+    Camera c = placedCamera(Vec3(0, 0, 0), Vec3(1, 2, 3));
+    c.rotate(quarterTurn, quarterTurn, 0.0f);
+    expectVec(c.target, -3, -3, 1);
+    // The turn about y writes z last, the turn about z x and y.
+    c = placedCamera(Vec3(1, 1, 1), Vec3(2, 3, 4));
+    c.rotate(quarterTurn, quarterTurn, quarterTurn);
+    expectVec(c.target, 1 + 2, 1 - 1, 1 + 1);
 }
 
 TEST(Camera, SteerPitchesWithinTenUnitsOfTheEye) {
@@ -128,19 +100,14 @@ TEST(Camera, SteerPitchesWithinTenUnitsOfTheEye) {
 TEST(Camera, SteerTurnsAfterPitching) {
     Camera c = startCamera();
     c.steer(100, 40);
-    EXPECT_FLOAT_EQ(c.target.y, 1.575f);
-    // Swung by -0.0125 radians about the eye's vertical, radius 6.
-    expectVec(c.target, 6 * std::sin(-0.0125), 1.575, 6 - 6 * std::cos(0.0125), 1e-6);
-    EXPECT_NEAR(c.target.z, 0.00047, 0.000005);
-    EXPECT_LT(c.target.x, 0.0f) << "a positive turn turns left";
+    expectVec(c.target, -0.075, 1.575, 0.00047, 5e-6); // a positive turn turns left
 
     // The swing keeps the height and the horizontal distance.
     c = placedCamera(Vec3(1, 2, 3), Vec3(4, 5, -1));
     c.steer(-3000, 0);
     EXPECT_EQ(c.target.y, 5.0f);
     EXPECT_NEAR(std::hypot(c.target.x - 1, c.target.z - 3), 5.0, 1e-5);
-    EXPECT_NEAR(std::atan2(c.target.x - 1, -(c.target.z - 3)),
-                std::atan2(3.0, 4.0) + 3000.0 / 8000.0, 1e-5);
+    EXPECT_NEAR(std::atan2(c.target.x - 1, -(c.target.z - 3)), std::atan2(3.0, 4.0) + 0.375, 1e-5);
 }
 
 TEST(Camera, SteerTakesTheWholeRangeOfCounts) {
@@ -192,7 +159,6 @@ TEST(Camera, AccelerateClampsToTheLimit) {
         c.moveSpeed = k.from;
         c.accelerate(k.delta, 0.05f);
         EXPECT_FLOAT_EQ(c.moveSpeed, k.want) << "from " << k.from << " by " << k.delta;
-        EXPECT_LE(std::fabs(c.moveSpeed), 0.05f);
     }
 }
 

@@ -1,5 +1,6 @@
 // Command-line reading: display mode, size and the bad first word.
 #include "app/app.h"
+#include "savedState.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -19,6 +20,8 @@ void expectRequest(const DisplayRequest& got, bool fullscreen, int32_t width, in
     EXPECT_EQ(got.height, height);
     EXPECT_EQ(got.badFirstArgument, bad);
 }
+
+using ScreenSize = RestoringTest;
 
 } // namespace
 
@@ -77,13 +80,7 @@ TEST(ParseDimension, ClampsToThe32BitRange) {
     EXPECT_EQ(parseDimension("00000000000000000000000012"), 12);
 }
 
-TEST(CommandLine, MessageIsWordForWord) {
-    EXPECT_STREQ(firstParameterMessage, "First parameter was not either lowercase 'fullscreen' or "
-                                        "'window' (no quotes), ignored.");
-    EXPECT_STREQ(windowCaption, "Kronvale");
-}
-
-TEST(ScreenSize, HalvesAreTruncatedTowardZero) {
+TEST_F(ScreenSize, HalvesAreTruncatedTowardZero) {
     const int32_t sizes[][4] = {{800, 600, 400, 300},  {801, 601, 400, 300},
                                 {1024, 768, 512, 384}, {1, 1, 0, 0},
                                 {-5, -7, -2, -3},      {32767, 32767, 16383, 16383}};

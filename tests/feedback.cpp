@@ -1,6 +1,8 @@
 // Reads back what OpenGL drew, through feedback mode.
 #include "feedback.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 
 Feedback captureFeedback(const std::function<void()>& draw, bool withColours) {
@@ -186,4 +188,89 @@ Matrix currentMatrix(GLenum which) {
         r.m[i] = values[i];
     }
     return r;
+}
+
+Matrix viewport(int width, int height) {
+    return Matrix::translation(width / 2.0, height / 2.0, 0.5) *
+           Matrix::scaling(width / 2.0, height / 2.0, 0.5);
+}
+
+GLint integer(GLenum name) {
+    GLint value = 0;
+    glGetIntegerv(name, &value);
+    return value;
+}
+
+namespace {
+
+// The glyph table of the font's design: vertices as x, y pairs in the order
+// they are sent; a strip joins each to the next, otherwise they pair up.
+struct DesignGlyph {
+    char code;
+    bool strip;
+    std::vector<double> xy;
+};
+
+const std::vector<DesignGlyph> designGlyphs = {
+    {'0', true, {0, 0, 0.65, 0, 0.65, 1, 0, 1, 0, 0}},
+    {'1', false, {0.2, 0.8, 0.325, 1, 0.325, 0, 0.325, 1, 0, 0, 0.65, 0}},
+    {'2', true, {0.65, 0, 0, 0, 0, 0.5, 0.65, 0.5, 0.65, 1, 0, 1}},
+    {'3', false, {0, 0, 0.65, 0, 0, 0.5, 0.65, 0.5, 0, 1, 0.65, 1, 0.65, 0, 0.65, 1}},
+    {'4', false, {0, 1, 0, 0.5, 0, 0.5, 0.65, 0.5, 0.65, 0, 0.65, 1}},
+    {'5', true, {0, 0, 0.65, 0, 0.65, 0.5, 0, 0.5, 0, 1, 0.65, 1}},
+    {'6', true, {0.65, 1, 0, 1, 0, 0, 0.65, 0, 0.65, 0.5, 0, 0.5}},
+    {'7', true, {0, 1, 0.65, 1, 0.65, 0}},
+    {'8', false, {0, 0, 0.65, 0, 0, 0, 0, 1, 0, 1, 0.65, 1, 0.65, 1, 0.65, 0, 0, 0.5, 0.65, 0.5}},
+    {'9', true, {0, 0, 0.65, 0, 0.65, 1, 0, 1, 0, 0.5, 0.65, 0.5}},
+    {':', false, {0.275, 0.25,  0.375, 0.25,  0.375, 0.25,  0.375, 0.35,  0.375, 0.35,  0.275,
+                  0.35,  0.275, 0.35,  0.275, 0.25,  0.275, 0.65,  0.375, 0.65,  0.375, 0.65,
+                  0.375, 0.75,  0.375, 0.75,  0.275, 0.75,  0.275, 0.75,  0.275, 0.65}},
+    {'|', false, {0.325, -0.2, 0.325, 1.2}},
+    {' ', false, {}},
+};
+
+} // namespace
+
+std::vector<Stroke> strokesOfText(const std::string& text) {
+    std::vector<Stroke> strokes;
+    double origin = 0.0;
+    for (char c : text) {
+        for (const DesignGlyph& glyph : designGlyphs) {
+            if (glyph.code != c) {
+                continue;
+            }
+            const std::vector<double>& v = glyph.xy;
+            for (size_t i = glyph.strip ? 2 : 0; i + 1 < v.size(); i += glyph.strip ? 2 : 4) {
+                const size_t a = glyph.strip ? i - 2 : i;
+                strokes.push_back(Stroke{origin + v[a], v[a + 1], origin + v[a + 2], v[a + 3]});
+            }
+            origin += 0.8;
+        }
+    }
+    return strokes;
+}
+
+size_t expectStrokes(const std::vector<Segment>& got, size_t at, const std::vector<Stroke>& want,
+                     const Matrix& toWindow, const std::string& what, double tolerance) {
+    if (got.size() < at + want.size()) {
+        ADD_FAILURE() << what << ": " << got.size() - std::min(at, got.size()) << " segments where "
+                      << want.size() << " were to be drawn";
+        return got.size();
+    }
+    for (const Stroke& s : want) {
+        const WindowPoint a = toWindow.apply(s.x0, s.y0, 0.0);
+        const WindowPoint b = toWindow.apply(s.x1, s.y1, 0.0);
+        const Segment& drawn = got[at++];
+        const double off = std::max({std::fabs(drawn.from.x - a.x), std::fabs(drawn.from.y - a.y),
+                                     std::fabs(drawn.to.x - b.x), std::fabs(drawn.to.y - b.y)});
+        if (!(off <= tolerance) || std::fabs(drawn.from.z - a.z) > 1e-5 ||
+            std::fabs(drawn.to.z - b.z) > 1e-5) {
+            ADD_FAILURE() << what << ", segment " << at - 1 << ": (" << drawn.from.x << ", "
+                          << drawn.from.y << ")-(" << drawn.to.x << ", " << drawn.to.y
+                          << ") drawn, (" << a.x << ", " << a.y << ")-(" << b.x << ", " << b.y
+                          << ") expected";
+            return at;
+        }
+    }
+    return at;
 }

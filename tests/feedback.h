@@ -2,7 +2,9 @@
 #pragma once
 
 #include <SDL_opengl.h>
+#include <cstddef>
 #include <functional>
+#include <string>
 #include <vector>
 
 struct WindowPoint {
@@ -53,3 +55,23 @@ struct Matrix {
 };
 
 Matrix currentMatrix(GLenum which); // GL_MODELVIEW_MATRIX or GL_PROJECTION_MATRIX
+
+// From normalised device coordinates to the pixels of a viewport at the origin.
+Matrix viewport(int width, int height);
+
+GLint integer(GLenum name); // one value of glGetIntegerv
+
+// A line of a glyph in its own plane, in glyph units.
+struct Stroke {
+    double x0, y0, x1, y1;
+};
+
+// The lines a text is to draw, by the font's design (kept apart from the
+// program's table): each glyph in a cell 0.8 after the one before, a space
+// moving on without drawing, any other code neither drawing nor moving on.
+std::vector<Stroke> strokesOfText(const std::string& text);
+
+// Expects got, from index at, to hold want carried through toWindow; returns
+// the index after them.
+size_t expectStrokes(const std::vector<Segment>& got, size_t at, const std::vector<Stroke>& want,
+                     const Matrix& toWindow, const std::string& what, double tolerance = 2e-3);

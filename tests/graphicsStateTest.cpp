@@ -1,86 +1,95 @@
-// The initial graphics state, read back from a real GL context.
+// The initial graphics state, seen in what is drawn: a white frame, later
+// points over earlier ones whatever their depth, and a 60 degree view of the
+// display's shape from 1 to 1024 units away.
 #include "app/app.h"
 #include "testDisplay.h"
 
-#include <SDL_opengl.h>
 #include <cmath>
 #include <cstring>
 
 namespace {
 
-class GraphicsState : public ::testing::Test {
-protected:
-    void SetUp() override { KRONVALE_REQUIRE_DISPLAY(800, 600, SDL_OPENGL); }
-};
-
-GLint integer(GLenum name) {
-    GLint value = 0;
-    glGetIntegerv(name, &value);
-    return value;
-}
+using GraphicsState = GlTest;
 
 } // namespace
 
-TEST_F(GraphicsState, IsSetAsStartUpNeedsIt) {
+TEST_F(GraphicsState, ClearsToWhiteAndDrawsLaterOverEarlierWhateverTheDepth) {
+    // The opposite of what start-up is to set.
+    glClearColor(0, 0, 0, 1);
     glEnable(GL_DEPTH_TEST);
-    glMatrixMode(GL_MODELVIEW);
     initGraphicsState(800, 600);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    unsigned char corners[2][4] = {};
+    glReadPixels(0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, corners[0]);
+    glReadPixels(799, 599, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, corners[1]);
+    for (const auto& pixel : corners) {
+        EXPECT_EQ(pixel[0] + pixel[1] + pixel[2], 3 * 255);
+    }
 
-    const float expectedAspect = 1.3333334f;
-    EXPECT_EQ(std::memcmp(&aspectRatio, &expectedAspect, sizeof(float)), 0) << aspectRatio;
+    // A red point near the eye, then a blue one far behind it on the same pixel.
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glBegin(GL_POINTS);
+    glColor3f(1, 0, 0);
+    glVertex3f(0, 0, -2);
+    glColor3f(0, 0, 1);
+    glVertex3f(0, 0, -500);
+    glEnd();
+    unsigned char middle[2][2][4] = {};
+    glReadPixels(399, 299, 2, 2, GL_RGBA, GL_UNSIGNED_BYTE, middle);
+    int white = 0, blue = 0;
+    for (const auto& row : middle) {
+        for (const auto& pixel : row) {
+            white += pixel[0] == 255 && pixel[1] == 255 && pixel[2] == 255;
+            blue += pixel[0] == 0 && pixel[1] == 0 && pixel[2] == 255;
+        }
+    }
+    EXPECT_EQ(white, 3);
+    EXPECT_EQ(blue, 1);
+}
 
+TEST_F(GraphicsState, LeavesWhatNoPictureShowsAsStartUpIsToLeaveIt) {
+    glShadeModel(GL_FLAT);
+    glClearDepth(0.5);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
+    glHint(GL_POINT_SMOOTH_HINT, GL_FASTEST);
+    glDisable(GL_TEXTURE_2D);
+    initGraphicsState(800, 600);
+    EXPECT_EQ(integer(GL_MATRIX_MODE), GL_PROJECTION);
     EXPECT_EQ(integer(GL_SHADE_MODEL), GL_SMOOTH);
-    GLfloat clear[4];
-    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
-    EXPECT_EQ(clear[0], 1.0f);
-    EXPECT_EQ(clear[1], 1.0f);
-    EXPECT_EQ(clear[2], 1.0f);
-    EXPECT_EQ(clear[3], 0.0f);
+    EXPECT_EQ(integer(GL_PERSPECTIVE_CORRECTION_HINT), GL_NICEST);
+    EXPECT_EQ(integer(GL_POINT_SMOOTH_HINT), GL_NICEST);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
     GLfloat depth = 0;
     glGetFloatv(GL_DEPTH_CLEAR_VALUE, &depth);
     EXPECT_EQ(depth, 1.0f);
-    EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_FALSE(glIsEnabled(GL_POINT_SMOOTH));
-    EXPECT_EQ(integer(GL_PERSPECTIVE_CORRECTION_HINT), GL_NICEST);
-    EXPECT_EQ(integer(GL_POINT_SMOOTH_HINT), GL_NICEST);
-
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(viewport[0], 0);
-    EXPECT_EQ(viewport[1], 0);
-    EXPECT_EQ(viewport[2], 800);
-    EXPECT_EQ(viewport[3], 600);
-
-    // The projection is left current, holding a 60 degree perspective from 1 to 1024.
-    EXPECT_EQ(integer(GL_MATRIX_MODE), GL_PROJECTION);
-    GLfloat m[16];
-    glGetFloatv(GL_PROJECTION_MATRIX, m);
-    const double f = 1.0 / std::tan(30.0 * 3.14159265358979323846 / 180.0);
-    const double nearZ = 1.0, farZ = 1024.0;
-    // Column by column, as OpenGL stores it.
-    const double expected[4][4] = {{f / (800.0 / 600.0), 0, 0, 0},
-                                   {0, f, 0, 0},
-                                   {0, 0, (farZ + nearZ) / (nearZ - farZ), -1},
-                                   {0, 0, 2 * farZ * nearZ / (nearZ - farZ), 0}};
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_NEAR(m[i], expected[i / 4][i % 4], 1e-5) << "element " << i;
-    }
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-TEST_F(GraphicsState, AClearedFrameIsWhite) {
+TEST_F(GraphicsState, ViewsSixtyDegreesOfTheDisplaysShapeFromOneTo1024) {
     initGraphicsState(800, 600);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    unsigned char pixels[4 * 4] = {};
-    glReadPixels(0, 0, 2, 2, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
-    for (int i = 0; i < 16; ++i) {
-        if (i % 4 != 3) {
-            EXPECT_EQ(pixels[i], 255) << "byte " << i;
-        }
+    const float expectedAspect = 1.3333334f;
+    EXPECT_EQ(std::memcmp(&aspectRatio, &expectedAspect, sizeof(float)), 0) << aspectRatio;
+
+    // Half way up and half way right of a 60 degree view of a 4 by 3 display,
+    // then just inside and just outside the nearest and farthest distances.
+    const double half = 5 * std::tan(30 * 3.14159265358979323846 / 180);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const Feedback drawn = captureFeedback([&] {
+        glBegin(GL_POINTS);
+        glVertex3d(0, 0, -10);
+        glVertex3d(0, half, -10);
+        glVertex3d(half * 4 / 3, 0, -10);
+        glVertex3d(0, 0, -1.001);
+        glVertex3d(0, 0, -1023);
+        glVertex3d(0, 0, -0.999);
+        glVertex3d(0, 0, -1025);
+        glEnd();
+    });
+    ASSERT_EQ(drawn.points, 5);
+    const double want[5][2] = {{400, 300}, {400, 450}, {600, 300}, {400, 300}, {400, 300}};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_NEAR(drawn.pointPositions[i].x, want[i][0], 1e-3) << "point " << i;
+        EXPECT_NEAR(drawn.pointPositions[i].y, want[i][1], 1e-3) << "point " << i;
     }
-    glReadPixels(799, 599, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
-    EXPECT_EQ(pixels[0], 255);
-    EXPECT_EQ(pixels[1], 255);
-    EXPECT_EQ(pixels[2], 255);
 }

@@ -1,66 +1,15 @@
 // Input events applied to the mouse state and the view mode, one by one and
 // through a real SDL event queue.
 #include "app/app.h"
+#include "events.h"
 
-#include <SDL.h>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 namespace {
 
-SDL_Event keyDown(SDLKey key) {
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = key;
-    return event;
-}
-
-SDL_Event keyUp(SDLKey key) {
-    SDL_Event event = keyDown(key);
-    event.type = event.key.type = SDL_KEYUP;
-    event.key.state = SDL_RELEASED;
-    return event;
-}
-
-SDL_Event motion(Uint16 x, Uint16 y) {
-    SDL_Event event{};
-    event.type = event.motion.type = SDL_MOUSEMOTION;
-    event.motion.x = x;
-    event.motion.y = y;
-    return event;
-}
-
-SDL_Event button(Uint8 type, Uint8 which, Uint16 x = 7, Uint16 y = 9) {
-    SDL_Event event{};
-    event.type = event.button.type = type;
-    event.button.button = which;
-    event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.button.x = x;
-    event.button.y = y;
-    return event;
-}
-
-SDL_Event ofType(Uint8 type) {
-    SDL_Event event{};
-    event.type = type;
-    return event;
-}
-
-class Input : public ::testing::Test {
-protected:
-    void SetUp() override {
-        mouseX = 0;
-        mouseY = 0;
-        leftButtonDown = false;
-        rightButtonDown = false;
-        idleFrames = 0;
-        viewMode = Orbit;
-    }
-};
+using Input = RestoringTest;
 
 } // namespace
 
@@ -108,7 +57,6 @@ TEST_F(Input, ButtonsOneAndThreeSetFlagsEveryButtonWakes) {
                           {SDL_BUTTON_WHEELDOWN, false, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.which));
-        SetUp();
         mouseX = 11;
         mouseY = 12;
         idleFrames = 30;
@@ -179,19 +127,6 @@ TEST_F(Input, IdleFramesCountUpAndSaturate) {
     countIdleFrame();
     EXPECT_EQ(idleFrames, INT32_MAX);
 }
-
-// The real queue, with SDL's event-only dummy video driver.
-class EventQueue : public Input {
-protected:
-    void SetUp() override {
-        Input::SetUp();
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-    }
-    void TearDown() override { SDL_Quit(); }
-
-    static void push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 0) << SDL_GetError(); }
-};
 
 TEST_F(EventQueue, PollDrainsEverythingInOrder) {
     push(motion(10, 20));

@@ -1,5 +1,6 @@
 // The platform seam on POSIX: local time and the message dialog.
 #include "platform/platform.h"
+#include "savedState.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,35 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Saves an environment variable and puts it back afterwards.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        const char* old = std::getenv(name);
-        hadValue_ = old != nullptr;
-        if (hadValue_) {
-            old_ = old;
-        }
-        if (value != nullptr) {
-            setenv(name, value, 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-    ~ScopedEnv() {
-        if (hadValue_) {
-            setenv(name_.c_str(), old_.c_str(), 1);
-        } else {
-            unsetenv(name_.c_str());
-        }
-    }
-
-private:
-    std::string name_;
-    std::string old_;
-    bool hadValue_ = false;
-};
 
 std::string readFile(const std::string& path) {
     std::ifstream in(path);

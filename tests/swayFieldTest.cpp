@@ -1,8 +1,9 @@
 // Sway fields and label chains as plain arithmetic: the random source, the
 // easing, the running sums, the order of draws and a long run.
-#include "font/strokeFont.h"
+#include "savedState.h"
 #include "scene/scene.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -10,14 +11,17 @@
 
 namespace {
 
-// The test's own copy of the sequence the clock is to sway by.
-struct Sequence {
-    uint32_t x = 1;
-    int32_t next() {
-        x = x * 214013u + 2531011u;
-        return static_cast<int32_t>((x >> 16) & 0x7FFF);
+// The random source's coming draws, after which it starts over. The
+// sequence itself is pinned by its listed first ten.
+std::vector<int32_t> comingDraws(size_t count) {
+    resetRandom();
+    std::vector<int32_t> draws(count);
+    for (int32_t& r : draws) {
+        r = nextRandom();
     }
-};
+    resetRandom();
+    return draws;
+}
 
 // The design's scaling of a draw, written out in exact fractions.
 int32_t durationFor(int32_t r) {
@@ -27,14 +31,15 @@ double targetFor(int32_t r) {
     return r * 12.0 / 32768.0 - 6.0;
 }
 
-// Leaves the program's random source so that its next draw is the first r in
-// the sequence.
-void drawNext(int32_t r) {
-    resetRandom();
-    Sequence s;
-    while (s.next() != r) {
+// Leaves the random source so that its next draw is the first r of the
+// sequence; returns the draw after that one.
+int32_t drawNext(int32_t r) {
+    const std::vector<int32_t> draws = comingDraws(60000);
+    const size_t at = std::find(draws.begin(), draws.end(), r) - draws.begin();
+    for (size_t i = 0; i < at; ++i) {
         nextRandom();
     }
+    return draws.at(at + 1);
 }
 
 // Holds every value of a row at a constant through the next step.
@@ -55,9 +60,12 @@ template <typename Visit> void forEachValue(const SwayField& field, Visit visit)
     }
 }
 
+using Sway = RestoringTest;
+using Chains = RestoringTest;
+
 } // namespace
 
-TEST(RandomSource, RunsTheClassicSequenceFromOne) {
+TEST_F(Sway, RandomSourceRunsTheClassicSequenceFromOne) {
     resetRandom();
     for (int32_t want : {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464}) {
         EXPECT_EQ(nextRandom(), want);
@@ -76,7 +84,7 @@ TEST(RandomSource, RunsTheClassicSequenceFromOne) {
     EXPECT_TRUE(sawZero && sawTop);
 }
 
-TEST(SwayField, RunningSumsCountTheFirstValueTwiceAndNeverTheLast) {
+TEST_F(Sway, RunningSumsCountTheFirstValueTwiceAndNeverTheLast) {
     SwayField field(10, 2, 12.0, 160, 160);
     holdRow(field, 0, std::vector<double>(10, 1.0));
     holdRow(field, 1, {0, 0, 0, 0, 0, 0, 0, 0, 0, 5});
@@ -89,15 +97,10 @@ TEST(SwayField, RunningSumsCountTheFirstValueTwiceAndNeverTheLast) {
     }
 
     // Distinct values: 2 * v0 + v1 + ... + v(j-1), and position 0 kept at 0.
-    const std::vector<double> v = {0.5, -1.25, 2.0, 0.75, -3.0, 1.5, 0.25, -0.5, 4.0, -2.0};
-    holdRow(field, 1, v);
+    holdRow(field, 1, {0.5, -1.25, 2.0, 0.75, -3.0, 1.5, 0.25, -0.5, 4.0, -2.0});
     field.step();
-    EXPECT_EQ(field.sums[1][0], 0.0);
-    double expected = 2 * v[0];
-    for (int j = 1; j < 10; ++j) {
-        EXPECT_EQ(field.sums[1][j], expected) << "position " << j;
-        expected += v[j];
-    }
+    EXPECT_EQ(field.sums[1],
+              (std::vector<double>{0, 1, -0.25, 1.75, 2.5, -0.5, 1, 1.25, 0.75, 4.75}));
 
     // A field of one value per row has no sums to write.
     SwayField single(1, 2, 12.0, 160, 160);
@@ -109,7 +112,7 @@ TEST(SwayField, RunningSumsCountTheFirstValueTwiceAndNeverTheLast) {
     EXPECT_EQ(single.sums[1][0], 0.0);
 }
 
-TEST(SwayField, DrawsBecomeTargetsAndDurations) {
+TEST_F(Sway, DrawsBecomeTargetsAndDurations) {
     struct Case {
         int32_t r;
         int32_t duration;
@@ -120,178 +123,115 @@ TEST(SwayField, DrawsBecomeTargetsAndDurations) {
         drawNext(k.r);
         SwayField field(1, 1, 12.0, 160, 160);
         EXPECT_EQ(field.duration[0][0], k.duration) << "r = " << k.r;
-        EXPECT_EQ(field.range, 12.0);
-        EXPECT_EQ(field.halfRange, 6.0);
         if (k.r == 205) {
             continue;
         }
         // A retarget draws the target, then the duration.
         field.elapsed[0][0] = field.duration[0][0];
         field.targetValue[0][0] = 1.5;
-        drawNext(k.r);
-        Sequence s;
-        while (s.next() != k.r) {
-        }
+        const int32_t after = drawNext(k.r);
         field.step();
         EXPECT_EQ(field.targetValue[0][0], k.target) << "r = " << k.r;
-        EXPECT_EQ(field.duration[0][0], durationFor(s.next())) << "r = " << k.r;
+        EXPECT_EQ(field.duration[0][0], durationFor(after)) << "r = " << k.r;
         EXPECT_EQ(field.startValue[0][0], 1.5);
         EXPECT_EQ(field.currentValue[0][0], 1.5);
         EXPECT_EQ(field.elapsed[0][0], 0);
     }
 }
 
-TEST(SwayField, EasesAlongAHalfCosineThenRetargets) {
-    SwayField field(1, 1, 12.0, 160, 160);
-    field.startValue[0][0] = 0.0;
-    field.targetValue[0][0] = 4.0;
-    field.duration[0][0] = 160;
-    field.elapsed[0][0] = 0;
-    std::vector<double> seen(161, -1.0);
-    for (int n = 1; n <= 160; ++n) {
+TEST_F(Sway, EasesOfAnyLengthFollowTheHalfCosineThenRetarget) {
+    // A chain's shortest and longest eases, and eases on both sides of the
+    // longest one whose weights are remembered.
+    for (int32_t d : {160, 319, 4096, 4100}) {
+        SwayField field(1, 1, 12.0, 160, 160);
+        field.targetValue[0][0] = 4.0;
+        field.duration[0][0] = d;
+        std::vector<double> seen(d + 1, 0.0);
+        for (int n = 1; n <= d; ++n) {
+            field.step();
+            seen[n] = field.currentValue[0][0];
+        }
+        if (d % 4 == 0) {
+            EXPECT_NEAR(seen[d / 4], 2.0 - std::sqrt(2.0), 1e-12) << d;
+            EXPECT_NEAR(seen[3 * d / 4], 2.0 + std::sqrt(2.0), 1e-12) << d;
+            // Short of 2 by what the constant 3.1415926535897 lacks of pi.
+            EXPECT_NEAR(seen[d / 2], 2.0 - (3.14159265358979323846 - 3.1415926535897), 1e-15);
+        }
+        EXPECT_EQ(seen[d], 4.0) << d;
+        for (int n = 1; n <= d; ++n) {
+            ASSERT_GT(seen[n], seen[n - 1]) << n << " of " << d;
+            ASSERT_NEAR(seen[n] + seen[d - n], 4.0, 1e-12) << n << " of " << d;
+        }
         field.step();
-        ASSERT_EQ(field.elapsed[0][0], n);
-        seen[n] = field.currentValue[0][0];
+        EXPECT_EQ(field.elapsed[0][0], 0);
+        EXPECT_EQ(field.startValue[0][0], 4.0);
+        EXPECT_EQ(field.currentValue[0][0], 4.0);
     }
-    EXPECT_NEAR(seen[40], 2.0 - std::sqrt(2.0), 1e-12);
-    EXPECT_NEAR(seen[120], 2.0 + std::sqrt(2.0), 1e-12);
-    EXPECT_EQ(seen[160], 4.0);
-    // Halfway falls short of 2 by what the constant 3.1415926535897 lacks of pi.
-    EXPECT_NEAR(seen[80], 2.0 - (3.14159265358979323846 - 3.1415926535897), 1e-15);
-    // At rest at both ends, fastest in the middle.
-    EXPECT_LT(seen[1], 1e-3);
-    EXPECT_LT(seen[160] - seen[159], 1e-3);
-    EXPECT_GT(seen[81] - seen[80], 0.039);
-    for (int n = 2; n <= 160; ++n) {
-        EXPECT_GT(seen[n], seen[n - 1]) << "step " << n;
-    }
-
-    field.step();
-    EXPECT_EQ(field.elapsed[0][0], 0);
-    EXPECT_EQ(field.startValue[0][0], 4.0);
-    EXPECT_EQ(field.currentValue[0][0], 4.0);
-    EXPECT_GE(field.duration[0][0], 160);
-    EXPECT_LE(field.duration[0][0], 319);
 }
 
-TEST(LabelChains, CreatedWithTheirDurationsDrawnInOrder) {
-    resetRandom();
+TEST_F(Chains, CreatedWithTheirDurationsDrawnInOrder) {
+    const std::vector<int32_t> draws = comingDraws(901);
+    size_t next = 0;
     createLabelChains();
     ASSERT_EQ(chainCount, 45);
     ASSERT_EQ(chains.size(), 45u);
-    Sequence s;
     for (int c = 0; c < 45; ++c) {
-        const LabelChain& chain = *chains[c];
-        EXPECT_EQ(chain.labelCount, 10);
-        EXPECT_EQ(chain.swayRows, 2);
-        EXPECT_EQ(chain.spacing, static_cast<double>(labelSpacing));
-        EXPECT_EQ(chain.root.x, 0.0f);
-        EXPECT_EQ(chain.root.y, 0.0f);
-        EXPECT_EQ(chain.root.z, 0.0f);
-        const SwayField& field = *chain.sway;
-        ASSERT_EQ(field.rows, 2);
-        ASSERT_EQ(field.valuesPerRow, 10);
-        EXPECT_EQ(field.range, 12.0);
-        EXPECT_EQ(field.minFrames, 160);
-        EXPECT_EQ(field.spreadFrames, 160);
+        const SwayField& field = *chains[c]->sway;
+        ASSERT_EQ(field.rows * field.valuesPerRow, 20);
         forEachValue(field, [&](int i, int j) {
-            EXPECT_EQ(field.duration[i][j], durationFor(s.next()))
+            EXPECT_EQ(field.duration[i][j], durationFor(draws[next++]))
                 << "chain " << c << ", row " << i << ", position " << j;
             EXPECT_EQ(field.elapsed[i][j], 0);
         });
     }
-    EXPECT_EQ(nextRandom(), s.next()) << "no other draws at start-up";
+    EXPECT_EQ(nextRandom(), draws[next]) << "no other draws at start-up";
 }
 
-TEST(LabelChains, StandStillUntilTheFirstRetargetThenDrawInPassOrder) {
-    resetRandom();
+TEST_F(Chains, StandStillUntilTheFirstRetargetThenDrawInPassOrder) {
+    const std::vector<int32_t> draws = comingDraws(10000);
+    size_t next = 45 * 20;
     createLabelChains();
-    Sequence s;
-    for (int i = 0; i < 45 * 20; ++i) {
-        s.next();
-    }
-    std::vector<std::vector<int>> firstMove(45, std::vector<int>(20, 0));
-    std::vector<std::vector<int>> firstDuration(45, std::vector<int>(20, 0));
-    std::vector<std::vector<double>> firstTarget(45, std::vector<double>(20, 0.0));
+    // For every value: its first duration, and the frames it first retargets and moves in.
+    std::vector<int> duration(900), retargeted(900, 0), moved(900, 0);
+    std::vector<double> firstTarget(900);
     for (int c = 0; c < 45; ++c) {
         forEachValue(*chains[c]->sway, [&](int i, int j) {
-            firstDuration[c][i * 10 + j] = chains[c]->sway->duration[i][j];
+            duration[c * 20 + i * 10 + j] = chains[c]->sway->duration[i][j];
         });
     }
-    int retargets = 0;
     for (int frame = 1; frame <= 400; ++frame) {
         for (int c = 0; c < 45; ++c) {
-            SwayField& field = *chains[c]->sway;
-            std::vector<std::pair<int, int>> due;
-            forEachValue(field, [&](int i, int j) {
-                if (field.elapsed[i][j] + 1 > field.duration[i][j]) {
-                    due.emplace_back(i, j);
-                }
-            });
+            const SwayField& field = *chains[c]->sway;
             chains[c]->update();
-            for (const auto& [i, j] : due) {
-                const int32_t targetDraw = s.next();
-                const int32_t durationDraw = s.next();
-                EXPECT_EQ(field.targetValue[i][j], targetFor(targetDraw))
-                    << "frame " << frame << ", chain " << c;
-                EXPECT_EQ(field.duration[i][j], durationFor(durationDraw))
-                    << "frame " << frame << ", chain " << c;
-                if (firstTarget[c][i * 10 + j] == 0.0) {
-                    firstTarget[c][i * 10 + j] = field.targetValue[i][j];
-                }
-                ++retargets;
-            }
+            // A value back at the start of an ease took its target, then its duration.
             forEachValue(field, [&](int i, int j) {
-                if (field.currentValue[i][j] != 0.0 && firstMove[c][i * 10 + j] == 0) {
-                    firstMove[c][i * 10 + j] = frame;
+                const int v = c * 20 + i * 10 + j;
+                if (field.elapsed[i][j] == 0) {
+                    EXPECT_EQ(field.targetValue[i][j], targetFor(draws.at(next++))) << frame;
+                    EXPECT_EQ(field.duration[i][j], durationFor(draws.at(next++))) << frame;
+                    if (retargeted[v] == 0) {
+                        retargeted[v] = frame;
+                        firstTarget[v] = field.targetValue[i][j];
+                    }
+                }
+                if (field.currentValue[i][j] != 0.0 && moved[v] == 0) {
+                    moved[v] = frame;
                 }
             });
-            if (frame <= 161) {
-                forEachValue(field, [&](int i, int j) {
-                    ASSERT_EQ(field.currentValue[i][j], 0.0) << "frame " << frame;
-                    ASSERT_EQ(field.sums[i][j], 0.0) << "frame " << frame;
-                });
-            }
         }
     }
-    EXPECT_GE(retargets, 45 * 20);
-    EXPECT_EQ(nextRandom(), s.next()) << "each retarget draws twice, nothing else draws";
+    EXPECT_EQ(nextRandom(), draws.at(next)) << "each retarget draws twice, nothing else draws";
     // Still through the step of the first retarget, moving on the one after.
-    for (int c = 0; c < 45; ++c) {
-        for (int v = 0; v < 20; ++v) {
-            if (firstTarget[c][v] != 0.0) {
-                EXPECT_EQ(firstMove[c][v], firstDuration[c][v] + 2)
-                    << "chain " << c << ", value " << v;
-            }
+    for (int v = 0; v < 900; ++v) {
+        EXPECT_EQ(retargeted[v], duration[v] + 1) << "value " << v;
+        if (firstTarget[v] != 0.0) {
+            EXPECT_EQ(moved[v], duration[v] + 2) << "value " << v;
         }
     }
 }
 
-TEST(SwayField, AMillionStepsStayWithinTheTargetRange) {
-    resetRandom();
-    SwayField field(10, 2, 12.0, 160, 160);
-    double lowest = 0.0, highest = 0.0;
-    for (int n = 0; n < 1000000; ++n) {
-        field.step();
-        for (int i = 0; i < 2; ++i) {
-            for (int j = 0; j < 10; ++j) {
-                const double v = field.currentValue[i][j];
-                if (!(v >= -6.0 && v <= 5.9996337890625) || !std::isfinite(field.sums[i][j]) ||
-                    std::fabs(field.sums[i][j]) > 66.0) {
-                    FAIL() << "step " << n << ": value " << v << ", sum " << field.sums[i][j];
-                }
-                lowest = std::min(lowest, v);
-                highest = std::max(highest, v);
-            }
-        }
-    }
-    EXPECT_LT(lowest, -5.9);
-    EXPECT_GT(highest, 5.9);
-}
-
-TEST(SwayField, OddShapesNeitherDivideByZeroNorReachOutside) {
+TEST_F(Sway, OddShapesNeitherDivideByZeroNorReachOutside) {
     // No duration may be zero, even when asked for none.
-    resetRandom();
     SwayField quick(3, 2, 12.0, 0, 0);
     for (int n = 0; n < 10; ++n) {
         quick.step();
@@ -311,27 +251,4 @@ TEST(SwayField, OddShapesNeitherDivideByZeroNorReachOutside) {
     LabelChain longChain(12, Vec3(1, 2, 3), 7.0);
     EXPECT_EQ(longChain.labelCount, 10);
     EXPECT_EQ(longChain.sway->valuesPerRow, 10);
-    EXPECT_EQ(longChain.root.z, 3.0f);
-    EXPECT_EQ(longChain.spacing, 7.0);
-}
-
-TEST(SwayField, EveryEasedValueIsTheHalfCosineToTheBit) {
-    resetRandom();
-    // Chain-sized eases, and eases on both sides of the longest remembered one.
-    struct Shape {
-        int32_t minFrames, spreadFrames, steps;
-    };
-    for (const Shape& shape : {Shape{160, 160, 2000}, Shape{4000, 300, 9000}}) {
-        SwayField field(10, 2, 12.0, shape.minFrames, shape.spreadFrames);
-        for (int n = 0; n < shape.steps; ++n) {
-            field.step();
-            forEachValue(field, [&](int i, int j) {
-                const double f = static_cast<double>(field.elapsed[i][j]) / field.duration[i][j];
-                const double start = field.startValue[i][j];
-                const double want = start + ((1.0 - std::cos(f * 3.1415926535897)) * 0.5) *
-                                                (field.targetValue[i][j] - start);
-                ASSERT_EQ(field.currentValue[i][j], want) << "step " << n;
-            });
-        }
-    }
 }

@@ -1,6 +1,9 @@
 // Opens a real SDL OpenGL display for tests that need a GL context.
 #include "testDisplay.h"
 
+#include "clock/timeLabels.h"
+#include "font/strokeFont.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -9,12 +12,21 @@ namespace {
 
 std::string failure;
 bool opened = false;
+int openedWidth = 0, openedHeight = 0;
+Uint32 openedFlags = 0;
+
+const Matrix pixels = Matrix::ortho(0, GlTest::width, 0, GlTest::height, -1000, 1000);
 
 } // namespace
 
 const char* openTestDisplay(int width, int height, Uint32 flags) {
     if (opened) {
-        return nullptr;
+        if (width == openedWidth && height == openedHeight && flags == openedFlags) {
+            return nullptr;
+        }
+        failure = "the test display is open already, at " + std::to_string(openedWidth) + " by " +
+                  std::to_string(openedHeight) + "; one display for all tests of a program";
+        return failure.c_str();
     }
     if (!failure.empty()) {
         return failure.c_str();
@@ -31,21 +43,87 @@ const char* openTestDisplay(int width, int height, Uint32 flags) {
     }
     // Zero means the desktop's size, as the program itself reads it.
     const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
-    if (width == 0 && desktop != nullptr) {
-        width = desktop->current_w;
-    }
-    if (height == 0 && desktop != nullptr) {
-        height = desktop->current_h;
-    }
-    if (SDL_SetVideoMode(width, height, 32, flags) == nullptr) {
+    const int w = width == 0 && desktop != nullptr ? desktop->current_w : width;
+    const int h = height == 0 && desktop != nullptr ? desktop->current_h : height;
+    if (SDL_SetVideoMode(w, h, 32, flags) == nullptr) {
         failure = std::string("the test display could not open: ") + SDL_GetError();
         return failure.c_str();
     }
     opened = true;
+    openedWidth = width;
+    openedHeight = height;
+    openedFlags = flags;
     return nullptr;
 }
 
 bool testDisplayMandatory() {
     const char* ci = std::getenv("CI");
     return ci != nullptr && *ci != '\0' && std::strcmp(ci, "false") != 0;
+}
+
+void GlTest::SetUp() {
+    KRONVALE_REQUIRE_DISPLAY(width, height, SDL_OPENGL);
+    if (fontBase == 0) {
+        fontBase = buildStrokeFont();
+    }
+    ASSERT_NE(fontBase, 0u);
+    if (TimeLabels == nullptr) {
+        allocateTimeLabels();
+    }
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    pixels.load();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glListBase(0);
+    glDisable(GL_BLEND);
+    glPointSize(1);
+    // Whatever an earlier test queued, or the window's own arrival, is not this test's input.
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+    }
+    prepare();
+}
+
+Matrix GlTest::toWindow(const Matrix& modelView) {
+    return viewport(width, height) * pixels * modelView;
+}
+
+Matrix sceneSeenBy(int width, int height, const Vec3& eye, const Vec3& target) {
+    const double from[3] = {eye.x, eye.y, eye.z}, to[3] = {target.x, target.y, target.z};
+    const double up[3] = {0, 1, 0};
+    return viewport(width, height) *
+           Matrix::perspective(60, static_cast<double>(width) / height, 1, 1024) *
+           Matrix::lookAt(from, to, up);
+}
+
+void expectFloor(const Feedback& drawn, const Matrix& scene) {
+    const Matrix floor = scene * Matrix::translation(0, -5, 0);
+    const double corners[5][2] = {{4, 4}, {-4, 4}, {-4, -4}, {4, -4}, {4, 4}};
+    ASSERT_GE(drawn.segments.size(), 4u);
+    for (int i = 0; i < 4; ++i) {
+        const WindowPoint a = floor.apply(corners[i][0], 0, corners[i][1]);
+        const WindowPoint b = floor.apply(corners[i + 1][0], 0, corners[i + 1][1]);
+        const Segment& s = drawn.segments[i];
+        EXPECT_NEAR(s.from.x, a.x, 2e-3) << "floor edge " << i;
+        EXPECT_NEAR(s.from.y, a.y, 2e-3) << "floor edge " << i;
+        EXPECT_NEAR(s.to.x, b.x, 2e-3) << "floor edge " << i;
+        EXPECT_NEAR(s.to.y, b.y, 2e-3) << "floor edge " << i;
+        EXPECT_TRUE(s.colour.r == 0 && s.colour.g == 1 && s.colour.b == 1) << "floor edge " << i;
+    }
+}
+
+size_t expectStraightChains(const Feedback& drawn, const Matrix& scene,
+                            const std::vector<std::string>& labels) {
+    size_t at = 4;
+    for (int c = 0; c < 45 && !::testing::Test::HasFailure(); ++c) {
+        for (size_t k = 0; k < labels.size(); ++k) {
+            const Matrix label =
+                scene * Matrix::translation(0, -5, 0) * Matrix::scaling(0.3, 0.3, 0.3) *
+                Matrix::translation(0, 7.05 * k, 0) * Matrix::rotation(90, 0, 0, 1);
+            at = expectStrokes(drawn.segments, at, strokesOfText(labels[k]), label,
+                               "chain " + std::to_string(c) + ", " + labels[k]);
+        }
+    }
+    return at;
 }

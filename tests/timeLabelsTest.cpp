@@ -1,6 +1,7 @@
 // Time labels: shifting across minutes, hours and midnight, and the label format.
 #include "app/app.h"
 #include "clock/timeLabels.h"
+#include "savedState.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -38,9 +39,11 @@ std::string expectedLabel(int h, int m, int s, int offset) {
     return text;
 }
 
+using ClockLabels = RestoringTest;
+
 } // namespace
 
-TEST(TimeLabels, TenSecondsEndingNow) {
+TEST_F(ClockLabels, TenSecondsEndingNow) {
     const std::vector<std::string> expected = {"|09:59:56", "|09:59:57", "|09:59:58", "|09:59:59",
                                                "|10:00:00", "|10:00:01", "|10:00:02", "|10:00:03",
                                                "|10:00:04", "|10:00:05"};
@@ -49,7 +52,7 @@ TEST(TimeLabels, TenSecondsEndingNow) {
     EXPECT_EQ(labelsAt(14, 5, 3)[0], "|14:04:54");
 }
 
-TEST(TimeLabels, MidnightAndTheEndOfTheDay) {
+TEST_F(ClockLabels, MidnightAndTheEndOfTheDay) {
     std::vector<std::string> labels = labelsAt(0, 0, 3);
     EXPECT_EQ(labels[0], "|23:59:54");
     EXPECT_EQ(labels[5], "|23:59:59");
@@ -60,13 +63,13 @@ TEST(TimeLabels, MidnightAndTheEndOfTheDay) {
     EXPECT_EQ(labels[0], "|23:59:50");
 }
 
-TEST(TimeLabels, SingleDigitsGetALeadingZero) {
+TEST_F(ClockLabels, SingleDigitsGetALeadingZero) {
     EXPECT_EQ(labelsAt(7, 8, 9)[9], "|07:08:09");
     EXPECT_EQ(format(0, 0, 0), "|00:00:00");
     EXPECT_EQ(format(9, 9, 9), "|09:09:09");
 }
 
-TEST(TimeLabels, EveryOffsetAcrossHourAndDayBoundaries) {
+TEST_F(ClockLabels, EveryOffsetAcrossHourAndDayBoundaries) {
     // Every second of the two minutes around each boundary, each label checked.
     const int starts[][3] = {{10, 59, 0}, {0, 0, 0}, {23, 59, 0}, {12, 0, 0}, {5, 30, 0}};
     for (const auto& start : starts) {
@@ -82,7 +85,7 @@ TEST(TimeLabels, EveryOffsetAcrossHourAndDayBoundaries) {
     }
 }
 
-TEST(TimeLabels, ShiftCarriesOnceEachWay) {
+TEST_F(ClockLabels, ShiftCarriesOnceEachWay) {
     struct Case {
         int32_t h, m, s, offset, wantH, wantM, wantS;
     };
@@ -98,7 +101,7 @@ TEST(TimeLabels, ShiftCarriesOnceEachWay) {
     }
 }
 
-TEST(TimeLabels, ValuesFromTenUpKeepTheirFirstTwoDigits) {
+TEST_F(ClockLabels, ValuesFromTenUpKeepTheirFirstTwoDigits) {
     EXPECT_EQ(format(10, 59, 23), "|10:59:23");
     EXPECT_EQ(format(123, 456, 789), "|12:45:78");
     EXPECT_EQ(format(2147483647, 100, 60), "|21:10:60");

@@ -2,8 +2,9 @@
 // over the input state, on a display of 1024 by 768.
 #include "app/app.h"
 #include "camera/camera.h"
-#include "vecChecks.h"
+#include "savedState.h"
 #include "scene/scene.h"
+#include "vecChecks.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -19,19 +20,19 @@ class ViewModes : public ::testing::Test {
 protected:
     void SetUp() override {
         setScreenSize(1024, 768);
-        camera = Camera();
         placeCameraForStart();
-        zoomSpeed = 0.0f;
         pointAt(512, 384);
-        leftButtonDown = false;
-        rightButtonDown = false;
     }
 
     static void pointAt(int32_t x, int32_t y) {
         mouseX = x;
         mouseY = y;
     }
+
+    SavedState saved;
 };
+
+using CursorDot = ViewModes;
 
 } // namespace
 
@@ -50,7 +51,6 @@ TEST_F(ViewModes, OrbitFliesInFromAfar) {
     expectSame(camera.eye, orbitEye);
     expectSame(camera.target, Vec3(0, 0, 0));
     expectSame(camera.up, Vec3(0, 1, 0));
-    EXPECT_EQ(camera.moveSpeed, 0.0f);
 }
 
 TEST_F(ViewModes, OrbitGoalsFollowThePointer) {
@@ -62,9 +62,6 @@ TEST_F(ViewModes, OrbitGoalsFollowThePointer) {
          {Case{0, 0, 10.24, 7.68}, Case{1023, 767, -10.22, -7.66}, Case{512, 384, 0.0, 0.0}}) {
         pointAt(k.x, k.y);
         orbitEye = Vec3(10, -3, 20);
-        orbitStep();
-        EXPECT_NEAR(orbitEye.x, 10 - (10 - k.goalX) * 0.025, 1e-5) << k.x << ", " << k.y;
-        EXPECT_NEAR(orbitEye.y, -3 - (-3 - k.goalY) * 0.025, 1e-5) << k.x << ", " << k.y;
         for (int frame = 0; frame < 2000; ++frame) {
             orbitStep();
         }
@@ -93,9 +90,8 @@ TEST_F(ViewModes, OrbitZoomsWithTheButtonsWithinSoftLimits) {
     expectSame(camera.target, orbitTarget);
 
     // Button 1 from rest at z = 10, then held: the eye settles just inside the near limit.
-    SetUp();
     orbitEye = Vec3(0, 0, 10);
-    leftButtonDown = true;
+    zoomSpeed = 0.0f;
     orbitStep();
     EXPECT_NEAR(zoomSpeed, -0.0276, 1e-6);
     EXPECT_NEAR(orbitEye.z, 9.97, 1e-5);
@@ -151,7 +147,6 @@ TEST_F(ViewModes, OrbitTargetSnapsToTheOriginWhenClose) {
     expectSame(orbitTarget, Vec3(0, 0, 0));
     orbitStep();
     expectSame(orbitTarget, Vec3(0, 0, 0));
-    EXPECT_FALSE(std::isnan(camera.target.x));
 
     orbitTarget = Vec3(0.006f, 0.006f, 0.006f); // about 0.0104 long: shrinks instead
     orbitStep();
@@ -194,13 +189,12 @@ TEST_F(ViewModes, FlyThrustHasInertia) {
     expectSame(orbitTarget, camera.target);
     EXPECT_EQ(zoomSpeed, 0.0f);
 
-    // Both buttons at the top speed.
+    // Both buttons at the top speed: 0.045 of the way along (0, -9, -6).
     camera.moveSpeed = 0.05f;
     rightButtonDown = true;
-    const Vec3 before = camera.eye;
     flyStep();
-    EXPECT_FLOAT_EQ(camera.eye.y, before.y + 0.045f * -9.0f);
-    EXPECT_FLOAT_EQ(camera.moveSpeed, 0.045f * 0.92f);
+    expectVec(camera.eye, 0, 10.05, 5.7, 1e-5);
+    EXPECT_FLOAT_EQ(camera.moveSpeed, 0.0414f);
 
     // Let go: it glides on, slowing.
     leftButtonDown = false;
@@ -215,29 +209,24 @@ TEST_F(ViewModes, FlyThrustHasInertia) {
 }
 
 TEST_F(ViewModes, ModesHandOverTheView) {
-    // Before any motion the pointer is at the corner: Fly keeps turning left and up.
-    pointAt(0, 0);
-    const Vec3 target = camera.target;
+    // Fly leaves the eye at (0, 10.455, 5.97), looking at (0, 1.455, -0.03).
+    leftButtonDown = true;
     flyStep();
-    EXPECT_FLOAT_EQ(camera.target.y, std::min(target.y + 15.0f * 192 / 8000, 10.5f + 10.0f));
-    EXPECT_LT(camera.target.x, 0.0f);
-
-    // Back in Orbit, the eye eases from where Fly left it and the target drifts home.
-    const Vec3 flown = orbitEye;
-    pointAt(512, 384);
+    leftButtonDown = false;
+    // Orbit eases on from there, toward the centre's goal, and lets the
+    // target drift home; it leaves the speed Fly will find.
     orbitStep();
-    EXPECT_FLOAT_EQ(orbitEye.x, flown.x * 0.975f);
+    expectVec(orbitEye, 0, 10.193625, 5.97, 1e-5);
+    expectVec(camera.target, 0, 1.3968, -0.0288, 1e-6);
+    EXPECT_FLOAT_EQ(camera.moveSpeed, 0.0046f);
     for (int frame = 0; frame < 400; ++frame) {
         orbitStep();
     }
-    expectSame(orbitTarget, Vec3(0, 0, 0));
-    EXPECT_LE(orbitEye.z, 50.0f);
-    EXPECT_GE(orbitEye.z, 2.0f);
+    expectSame(camera.target, Vec3(0, 0, 0));
 }
 
 // Counting the frame that handled the last mouse event as frame 1.
-TEST(CursorDot, FadesInWhileMovingAndOutAtRest) {
-    dotLevel = 0.0f;
+TEST_F(CursorDot, FadesInWhileMovingAndOutAtRest) {
     for (int frame = 1; frame <= 10; ++frame) {
         idleFrames = 1;
         updateDotLevel();
@@ -247,7 +236,6 @@ TEST(CursorDot, FadesInWhileMovingAndOutAtRest) {
         updateDotLevel();
     }
     EXPECT_NEAR(dotLevel, 99.99997, 1e-4);
-    EXPECT_LE(dotLevel, 100.0f);
 
     // From full after long motion.
     std::vector<float> level(200, -1.0f);

@@ -1,7 +1,8 @@
 // Fuzzes the command line: the input's bytes, split at NULs, are the
 // arguments after the program's name. Whatever they are, reading them must
 // not crash or read out of bounds, and must give exactly the display request
-// (or the message) that the rules give, worked out here independently.
+// and the request for the usage or version that the rules give, worked out
+// here independently.
 #include "app/app.h"
 
 #include <cstddef>
@@ -87,10 +88,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } else {
         require(request.width == 1024 && request.height == 768);
     }
-    if (request.badFirstArgument) {
-        require(std::strcmp(firstParameterMessage,
-                            "First parameter was not either lowercase 'fullscreen' or 'window' "
-                            "(no quotes), ignored.") == 0);
-    }
+    // Only the first word asks for the usage or the version.
+    const std::string first = argc >= 2 ? words[1] : "";
+    const InformationRequest asked = parseInformationRequest(argc, argv.data());
+    require(asked == (first == "--help" || first == "-h" ? InformationRequest::Usage
+                      : first == "--version"             ? InformationRequest::Version
+                                                         : InformationRequest::None));
     return 0;
 }

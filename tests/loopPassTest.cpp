@@ -1,0 +1,150 @@
+// One pass of the main loop with a clock the test sets: what it draws follows
+// the input, the view mode, the clock and the sway, each taken in its turn.
+#include "app/app.h"
+#include "camera/camera.h"
+#include "clock/timeLabels.h"
+#include "events.h"
+#include "scene/scene.h"
+#include "testClock.h"
+#include "testDisplay.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+class LoopPass : public GlTest {
+protected:
+    void prepare() override {
+        // As start-up leaves things, on the whole window.
+        setScreenSize(width, height);
+        initGraphicsState(width, height);
+        placeCameraForStart();
+        createLabelChains();
+    }
+
+    static Feedback pass() {
+        return captureFeedback([] { runLoopPass(); }, true);
+    }
+
+    static Matrix sceneFrom(const Vec3& eye, const Vec3& target) {
+        return sceneSeenBy(width, height, eye, target);
+    }
+
+    Kept<TimeOfDay> clockSet{testClockTime};
+};
+
+// The labels of the ten seconds up to a time, by seconds of the day.
+std::vector<std::string> labelsEndingAt(const TimeOfDay& t) {
+    std::vector<std::string> labels;
+    for (int back = 9; back >= 0; --back) {
+        const int s = (t.hour * 3600 + t.minute * 60 + t.second - back + 86400) % 86400;
+        char text[16];
+        std::snprintf(text, sizeof text, "|%02d:%02d:%02d", s / 3600, s / 60 % 60, s % 60);
+        labels.push_back(text);
+    }
+    return labels;
+}
+
+// The largest distance between the ends of the same lines in two drawings.
+double farthestApart(const std::vector<Segment>& a, size_t from, const std::vector<Segment>& b) {
+    double far = 0.0;
+    for (size_t i = 0; i < b.size() && from + i < a.size(); ++i) {
+        const Segment &s = a[from + i], &t = b[i];
+        far = std::max({far, std::hypot(s.from.x - t.from.x, s.from.y - t.from.y),
+                        std::hypot(s.to.x - t.to.x, s.to.y - t.to.y)});
+    }
+    return far;
+}
+
+} // namespace
+
+TEST_F(LoopPass, EachPassDrawsTheLabelsOfTheClockAsItReadsThen) {
+    for (const TimeOfDay& t : {TimeOfDay{10, 0, 5}, TimeOfDay{0, 0, 3}, TimeOfDay{23, 59, 59}}) {
+        testClockTime = t;
+        const Feedback drawn = pass();
+        ASSERT_FALSE(drawn.overflowed);
+        expectStraightChains(drawn, sceneFrom(camera.eye, camera.target), labelsEndingAt(t));
+    }
+}
+
+TEST_F(LoopPass, TakesTheInputThenStepsTheViewAndCountsTheFrameBeforeDrawing) {
+    push(motion(700, 100));
+    Feedback drawn = pass();
+    // Orbit's first step toward that pointer, from the start-up eye.
+    expectFloor(drawn, sceneFrom(Vec3(-0.094f, 0.142f, 154.5f), Vec3(0, 0, 0)));
+    // The dot at the pointer, a tenth visible in the frame that took the motion.
+    ASSERT_EQ(drawn.points, 1);
+    EXPECT_NEAR(drawn.pointPositions[0].x, 700, 1e-3);
+    EXPECT_NEAR(drawn.pointPositions[0].y, height - 100, 1e-3);
+    EXPECT_NEAR(drawn.pointColours[0].a, 0.1, 1e-5);
+    // One frame on, at rest: 10 + (99 - 10) / 10.
+    drawn = pass();
+    ASSERT_EQ(drawn.points, 1);
+    EXPECT_NEAR(drawn.pointColours[0].a, 0.189, 1e-5);
+}
+
+TEST_F(LoopPass, SpaceAndButtonOneBeforeTheFirstFrameFlyFromTheStartUpPlacement) {
+    push(keyDown(SDLK_SPACE));
+    push(motion(512, 384));
+    push(button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
+    const Feedback drawn = pass();
+    expectFloor(drawn, sceneFrom(Vec3(0, 10.455f, 5.97f), Vec3(0, 1.455f, -0.03f)));
+}
+
+TEST_F(LoopPass, EveryChainIsDrawnAsItStandsAfterItsOneStep) {
+    // Fly with the pointer on the centre and no speed: the camera stays put.
+    viewMode = Fly;
+    mouseX = width / 2;
+    mouseY = height / 2;
+    camera.set(Vec3(3, 4, 90), Vec3(0.5f, -1, 0), Vec3(0, 1, 0));
+    clockReading = testClockTime;
+    buildTimeLabels();
+    for (int step = 0; step < 300; ++step) {
+        for (auto& chain : chains) {
+            chain->update();
+        }
+    }
+    // The chains alone, drawn in the frame's place.
+    const double eye[3] = {3, 4, 90}, target[3] = {0.5, -1, 0}, up[3] = {0, 1, 0};
+    const auto chainsNow = [&] {
+        return captureFeedback([&] {
+            glMatrixMode(GL_PROJECTION);
+            Matrix::perspective(60, 4.0 / 3.0, 1, 1024).load();
+            glMatrixMode(GL_MODELVIEW);
+            (Matrix::lookAt(eye, target, up) * Matrix::translation(0, -5, 0) *
+             Matrix::scaling(0.3, 0.3, 0.3))
+                .load();
+            for (auto& chain : chains) {
+                chain->draw();
+            }
+        });
+    };
+    std::vector<std::vector<std::vector<int32_t>>> elapsed, duration;
+    for (auto& chain : chains) {
+        elapsed.push_back(chain->sway->elapsed);
+        duration.push_back(chain->sway->duration);
+    }
+    const Feedback before = chainsNow();
+    const Feedback drawn = pass();
+    const Feedback after = chainsNow();
+
+    ASSERT_EQ(before.segments.size(), after.segments.size());
+    ASSERT_EQ(drawn.segments.size(), 4 + after.segments.size());
+    EXPECT_GT(farthestApart(after.segments, 0, before.segments), 0.01) << "the sway is moving";
+    EXPECT_LT(farthestApart(drawn.segments, 4, after.segments), 1e-3);
+    // One step each: every value short of its retarget is a step further on.
+    for (size_t c = 0; c < chains.size(); ++c) {
+        for (size_t i = 0; i < 2; ++i) {
+            for (size_t j = 0; j < 10; ++j) {
+                if (elapsed[c][i][j] < duration[c][i][j]) {
+                    EXPECT_EQ(chains[c]->sway->elapsed[i][j], elapsed[c][i][j] + 1)
+                        << "chain " << c;
+                }
+            }
+        }
+    }
+}
