@@ -90,16 +90,9 @@ ScreensaverInput ScreensaverInputFilter::judge(const SDL_Event& event) {
     case SDL_MOUSEBUTTONUP:
         return ScreensaverInput::Drop;
     case SDL_MOUSEMOTION: {
-        const int32_t x = event.motion.x;
-        const int32_t y = event.motion.y;
-        if (!anchored_) {
-            anchored_ = true;
-            anchorX_ = x;
-            anchorY_ = y;
-            return ScreensaverInput::Drop;
-        }
-        const bool away = std::abs(x - anchorX_) > screensaverPointerSlack ||
-                          std::abs(y - anchorY_) > screensaverPointerSlack;
+        const PointerPosition now = pointer_();
+        const bool away = std::abs(now.x - start_.x) > screensaverPointerSlack ||
+                          std::abs(now.y - start_.y) > screensaverPointerSlack;
         return showing && away ? ScreensaverInput::Dismiss : ScreensaverInput::Drop;
     }
     default:
@@ -109,7 +102,11 @@ ScreensaverInput ScreensaverInputFilter::judge(const SDL_Event& event) {
 
 namespace {
 
-ScreensaverInputFilter activeFilter{ScreensaverAction::Show};
+PointerPosition nowhere() {
+    return PointerPosition{0, 0};
+}
+
+ScreensaverInputFilter activeFilter{ScreensaverAction::Show, nowhere};
 
 int SDLCALL filterEvent(const SDL_Event* event) {
     switch (activeFilter.judge(*event)) {
@@ -129,7 +126,7 @@ int SDLCALL filterEvent(const SDL_Event* event) {
 
 } // namespace
 
-void installScreensaverInputFilter(ScreensaverAction action) {
-    activeFilter = ScreensaverInputFilter(action);
+void installScreensaverInputFilter(ScreensaverAction action, PointerReader pointer) {
+    activeFilter = ScreensaverInputFilter(action, pointer);
     SDL_SetEventFilter(filterEvent);
 }

@@ -31,22 +31,32 @@ constexpr int32_t screensaverPointerSlack = 4;
 
 enum class ScreensaverInput { Pass, Drop, Dismiss };
 
+// Where the system pointer stands, in screen pixels. Asked of the system, not
+// of SDL's motion events: SDL reports a made-up position while the display
+// opens.
+struct PointerPosition {
+    int32_t x;
+    int32_t y;
+};
+using PointerReader = PointerPosition (*)();
+
 // Decides over each event before the program sees it. The screensaver's
 // input never steers the camera: keys, buttons and motion are dropped, and
-// while showing, a press or a motion past the slack ends it.
+// while showing, a press, or motion that finds the pointer past the slack
+// from where it stood when the filter was made, ends it.
 class ScreensaverInputFilter {
 public:
-    explicit ScreensaverInputFilter(ScreensaverAction action) : action_(action) {}
+    ScreensaverInputFilter(ScreensaverAction action, PointerReader pointer)
+        : action_(action), pointer_(pointer), start_(pointer()) {}
     ScreensaverInput judge(const SDL_Event& event);
 
 private:
     ScreensaverAction action_;
-    bool anchored_ = false; // the first motion tells where the pointer stood
-    int32_t anchorX_ = 0;
-    int32_t anchorY_ = 0;
+    PointerReader pointer_;
+    PointerPosition start_;
 };
 
 // Puts the filter between SDL's event sources and its queue, after SDL video
 // has started (starting it clears any filter); a dismissing event becomes a
 // quit request, which the program answers by ending with status 0.
-void installScreensaverInputFilter(ScreensaverAction action);
+void installScreensaverInputFilter(ScreensaverAction action, PointerReader pointer);

@@ -37,12 +37,18 @@ HWND createPreviewWindow(HWND host, int width, int height) {
                            height, host, nullptr, windowClass.hInstance, nullptr);
 }
 
+PointerPosition systemPointer() {
+    POINT where{0, 0};
+    GetCursorPos(&where);
+    return PointerPosition{where.x, where.y};
+}
+
 // Video started here, so that the filter is in place before the first event;
 // the program's own start-up then finds it started. If it fails here, it fails
 // there again and says so as the program always does.
 void startVideoWithFilter(ScreensaverAction action) {
     if (SDL_Init(SDL_INIT_VIDEO) == 0) {
-        installScreensaverInputFilter(action);
+        installScreensaverInputFilter(action, systemPointer);
     }
 }
 
