@@ -11,7 +11,7 @@ start_xvfb
 rate() {
     local lines
     for _ in $(seq 300); do
-        lines=$(wc -l < "$work/hud/fps" 2> /dev/null || echo 0)
+        lines=$(wc -l 2> /dev/null < "$work/hud/fps" || echo 0)
         [ "${lines:-0}" -ge 30 ] && break
         running || break
         sleep 0.1

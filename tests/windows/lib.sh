@@ -93,10 +93,17 @@ box_text() {
     (cd "$folder" && "$wine_run" "$windows_helper" box "$1" 2> /dev/null | tr -d '\r')
 }
 
-# press_ok WINDOW: dismisses a message box as a user would, with Enter.
+# press_ok WINDOW: dismisses a message box as a user would, with Enter, again
+# each second while it shows, for up to fifteen seconds (see press_key).
 press_ok() {
-    xdotool windowfocus --sync "$1" 2> /dev/null
-    xdotool key --window "$1" Return
+    for _ in $(seq 15); do
+        xdotool windowfocus --sync "$1" 2> /dev/null
+        xdotool key --window "$1" Return 2> /dev/null
+        for _ in $(seq 10); do
+            xwininfo -id "$1" 2> /dev/null | grep -q IsViewable || return 0
+            sleep 0.1
+        done
+    done
 }
 
 # wait_scene X Y WIDTH HEIGHT: waits up to thirty seconds for the scene to
@@ -126,6 +133,29 @@ wait_changed() {
         sleep 0.1
     done
     return 1
+}
+
+# press_key WINDOW KEY: gives the window the keyboard and presses the key,
+# again each second while the program runs, for up to fifteen seconds, then
+# sets exit_status as wait_exit does. Wine takes a window's first focus
+# change after it opened only when it is ready for it, and without a window
+# manager nothing else would give it the keyboard.
+press_key() {
+    for _ in $(seq 15); do
+        xdotool windowfocus --sync "$1" 2> /dev/null
+        xdotool key --window "$1" "$2" 2> /dev/null
+        for _ in $(seq 50); do
+            running || break
+            sleep 0.02
+        done
+        running || break
+    done
+    wait_exit 0
+}
+
+# alive PID: whether that process still runs (not ended, nor a zombie).
+alive() {
+    [ -e "/proc/$1" ] && [ "$(awk '{print $3}' "/proc/$1/stat" 2> /dev/null)" != Z ]
 }
 
 # stderr_file: what the program left in stderr.txt beside it, CR LF kept.

@@ -71,9 +71,7 @@ if window=$(find_windows_window Kronvale); then
         fail "it shows the scene: ${white:-?} white, ${cyan:-?} cyan, ${tip:-?} dark red of ${pixels:-?}"
     fi
     import -window root "$work/window.png"
-    xdotool windowfocus --sync "$window" 2> /dev/null
-    xdotool key --window "$window" Escape
-    wait_exit 15
+    press_key "$window" Escape
     expect_eq "Escape ends it with status 0" 0 "$exit_status"
     expect_eq "and it leaves no stderr.txt or stdout.txt" "" "$(cd "$folder" && ls std*.txt 2> /dev/null)"
 else
@@ -96,9 +94,7 @@ if box=$(find_windows_window Error); then
             fail "showing the scene (${white:-?} white, ${cyan:-?} cyan, ${tip:-?} dark red of ${pixels:-?})"
         fi
         import -window root "$work/fullscreen.png"
-        xdotool windowfocus --sync "$window" 2> /dev/null
-        xdotool key --window "$window" Escape
-        wait_exit 15
+        press_key "$window" Escape
         expect_eq "Escape ends it with status 0" 0 "$exit_status"
     else
         fail "after OK, start-up goes on full-screen at 1024 by 768"

@@ -65,9 +65,7 @@ fi
 count_frames
 launch_windows kronvale.scr /S
 if window=$(find_window_at 1024x768+0+0) && wait_frames 20; then
-    xdotool windowfocus --sync "$window" 2> /dev/null
-    xdotool key --window "$window" a
-    wait_exit 15
+    press_key "$window" a
     expect_eq "/S ends on a key with status 0" 0 "$exit_status"
 else
     fail "/S opens a display and draws"
@@ -125,7 +123,16 @@ if [ -n "$handle" ] && [ -n "$host_window" ]; then
         fail "/p draws into a window of the host's size, 320 by 240"
     fi
     expect_eq "it runs while the host is there" yes "$(running && echo yes)"
-    "$SEND_CLOSE" "$host_window"
+    # Asked again each second while it stays: Wine may not yet listen.
+    for _ in $(seq 15); do
+        "$SEND_CLOSE" "$host_window" 2> /dev/null
+        for _ in $(seq 10); do
+            alive "$host_pid" || break
+            sleep 0.1
+        done
+        alive "$host_pid" || break
+    done
+    expect_eq "the host closes" closed "$(alive "$host_pid" || echo closed)"
     wait_exit 15
     expect_eq "closing the host ends it with status 0" 0 "$exit_status"
 else
