@@ -80,6 +80,12 @@ else
 fi
 launch_env=()
 
+# /p with a handle that is no window: nothing to draw in.
+launch_windows kronvale.scr /p 4242
+wait_exit 30
+expect_eq "/p with no such window ends with status 1" 1 "$exit_status"
+expect_eq "saying so in stderr.txt" "No window 4242 to show the preview in"$'\r' "$(stderr_file)"
+
 # /p: a host window of another program, as the settings' preview is.
 setpriv --pdeathsig KILL -- "$wine_run" "$windows_helper" host 320 240 > "$work/host" 2> /dev/null &
 host_pid=$!
