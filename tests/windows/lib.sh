@@ -141,9 +141,27 @@ wait_changed() {
 # change after it opened only when it is ready for it, and without a window
 # manager nothing else would give it the keyboard.
 press_key() {
+    local window=$1 key=$2
+    focus_and_key() {
+        xdotool windowfocus --sync "$window" 2> /dev/null
+        xdotool key --window "$window" "$key" 2> /dev/null
+    }
+    until_exit focus_and_key
+}
+
+# press_button BUTTON: clicks that mouse button where the pointer stands, the
+# same way: a click can go to activating the window first.
+press_button() {
+    local button=$1
+    click() { xdotool click "$button" 2> /dev/null; }
+    until_exit click
+}
+
+# until_exit COMMAND: runs it, again each second while the program runs, for
+# up to fifteen seconds; then sets exit_status as wait_exit does.
+until_exit() {
     for _ in $(seq 15); do
-        xdotool windowfocus --sync "$1" 2> /dev/null
-        xdotool key --window "$1" "$2" 2> /dev/null
+        "$@"
         for _ in $(seq 50); do
             running || break
             sleep 0.02

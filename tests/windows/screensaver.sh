@@ -72,8 +72,7 @@ else
 fi
 launch_windows kronvale.scr -s
 if window=$(find_window_at 1024x768+0+0) && wait_frames 20; then
-    xdotool click 3
-    wait_exit 15
+    press_button 3
     expect_eq "-s ends on a mouse button with status 0" 0 "$exit_status"
 else
     fail "-s opens a display and draws"
