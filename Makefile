@@ -1,13 +1,13 @@
 # Two commands do everything: `make run` builds and starts Kronvale,
 # `make test` builds it and runs every test; `make deb` makes its Debian
-# package. Each installs missing Debian packages first when run as root (see
-# scripts/setup).
+# package, `make windows` the Windows zip in build-windows/. Each installs
+# missing Debian packages first when run as root (see scripts/setup).
 #
 #   make run ARGS="window 800 600"
 
 ARGS ?=
 
-.PHONY: run test deb clean
+.PHONY: run test deb windows clean
 
 run:
 	scripts/run $(ARGS)
@@ -17,6 +17,9 @@ test:
 
 deb:
 	scripts/deb
+
+windows:
+	scripts/windows
 
 clean:
 	rm -rf build build-sanitize build-fuzz build-windows

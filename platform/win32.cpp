@@ -1,10 +1,14 @@
 // Windows side of the platform seam.
 #include "platform/platform.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <windows.h>
 
 void showMessageBox(const char* title, const char* text) {
+    // Written first, so that the line is there even while the box waits.
+    std::fprintf(stderr, "%s\n", text);
+    std::fflush(stderr);
     MessageBoxA(nullptr, text, title, MB_OK);
 }
 

@@ -2,7 +2,8 @@
 # started with the frame probe watching it and driven with real input, waits
 # for conditions with deadlines, screenshots, and checks that report what
 # failed. Sourced by each test script, whose arguments are the program, the
-# folder of the test helpers and the frame probe.
+# folder of the test helpers and the frame probe (none for the Windows tests,
+# whose program is Wine).
 #
 # Animation here is counted in frames, so a test waits for frames drawn (the
 # probe counts them), a window mapped or a pixel condition, never for a time.
@@ -13,7 +14,7 @@ set -u
 
 KRONVALE=${1:?usage: $0 PATH-TO-KRONVALE TEST-HELPERS-FOLDER PATH-TO-FRAME-PROBE}
 HELPERS=${2:?usage: $0 PATH-TO-KRONVALE TEST-HELPERS-FOLDER PATH-TO-FRAME-PROBE}
-FRAME_PROBE=${3:?usage: $0 PATH-TO-KRONVALE TEST-HELPERS-FOLDER PATH-TO-FRAME-PROBE}
+FRAME_PROBE=${3:-}
 work=$(mktemp -d "${TMPDIR:-/tmp}/kronvale-e2e.XXXXXX")
 kronvale_pid=
 launch_env=()     # extra environment for the next launches
@@ -70,6 +71,9 @@ launch() {
     fi
     rm -f "$work/probe"
     local preload="$FRAME_PROBE $launch_preload ${LD_PRELOAD:-}"
+    if [ -z "$FRAME_PROBE" ]; then
+        preload="$launch_preload ${LD_PRELOAD:-}"
+    fi
     # A background job of a script starts with SIGINT ignored; a user's program would not.
     setpriv --pdeathsig KILL -- env KRONVALE_PROBE_FILE="$work/probe" \
         LD_PRELOAD="$(echo $preload)" ${launch_env[@]+"${launch_env[@]}"} \

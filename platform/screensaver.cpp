@@ -1,0 +1,132 @@
+// Kronvale as a Windows screensaver: its command line and its input filter.
+#include "platform/screensaver.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+const char* const screensaverTitle = "Kronvale";
+const char* const screensaverNothingToSet =
+    "There is nothing to set: Kronvale always shows the last ten seconds of the local time.";
+const char* const screensaverUsage =
+    "Kronvale as a screensaver takes /s (show it full-screen), /p HWND or /p:HWND (show it "
+    "inside that window) or /c (settings; there are none), in upper or lower case, with / or -.";
+
+namespace {
+
+// A window handle as Windows writes it on a screensaver's command line: decimal.
+bool parseWindow(const char* text, uint64_t& window) {
+    if (text == nullptr || *text == '\0' || std::strlen(text) > 20) {
+        return false;
+    }
+    for (const char* p = text; *p != '\0'; ++p) {
+        if (*p < '0' || *p > '9') {
+            return false;
+        }
+    }
+    char* end = nullptr;
+    errno = 0;
+    window = std::strtoull(text, &end, 10);
+    return *end == '\0' && errno != ERANGE && window != 0;
+}
+
+} // namespace
+
+ScreensaverRequest parseScreensaverCommandLine(int argc, const char* const argv[]) {
+    const ScreensaverRequest unknown{ScreensaverAction::Unknown, 0};
+    if (argc < 2) {
+        return ScreensaverRequest{ScreensaverAction::Configure, 0};
+    }
+    const char* word = argv[1];
+    if ((word[0] != '/' && word[0] != '-') || word[1] == '\0') {
+        return unknown;
+    }
+    ScreensaverAction action;
+    switch (std::tolower(static_cast<unsigned char>(word[1]))) {
+    case 'c':
+        action = ScreensaverAction::Configure;
+        break;
+    case 's':
+        action = ScreensaverAction::Show;
+        break;
+    case 'p':
+        action = ScreensaverAction::Preview;
+        break;
+    default:
+        return unknown;
+    }
+    // The window follows after a colon or as the next argument.
+    const char* windowText = nullptr;
+    if (word[2] == ':') {
+        windowText = word + 3;
+        if (argc > 2) {
+            return unknown;
+        }
+    } else if (word[2] != '\0' || argc > 3) {
+        return unknown;
+    } else if (argc == 3) {
+        windowText = argv[2];
+    }
+    uint64_t window = 0;
+    if (windowText != nullptr && !parseWindow(windowText, window)) {
+        return unknown;
+    }
+    // A preview needs its window; showing takes none; settings may name their parent.
+    if ((action == ScreensaverAction::Preview && windowText == nullptr) ||
+        (action == ScreensaverAction::Show && windowText != nullptr)) {
+        return unknown;
+    }
+    return ScreensaverRequest{action, window};
+}
+
+ScreensaverInput ScreensaverInputFilter::judge(const SDL_Event& event) {
+    const bool showing = action_ == ScreensaverAction::Show;
+    switch (event.type) {
+    case SDL_KEYDOWN:
+    case SDL_MOUSEBUTTONDOWN:
+        return showing ? ScreensaverInput::Dismiss : ScreensaverInput::Drop;
+    case SDL_KEYUP:
+    case SDL_MOUSEBUTTONUP:
+        return ScreensaverInput::Drop;
+    case SDL_MOUSEMOTION: {
+        const PointerPosition now = pointer_();
+        const bool away = std::abs(now.x - start_.x) > screensaverPointerSlack ||
+                          std::abs(now.y - start_.y) > screensaverPointerSlack;
+        return showing && away ? ScreensaverInput::Dismiss : ScreensaverInput::Drop;
+    }
+    default:
+        return ScreensaverInput::Pass;
+    }
+}
+
+namespace {
+
+PointerPosition nowhere() {
+    return PointerPosition{0, 0};
+}
+
+ScreensaverInputFilter activeFilter{ScreensaverAction::Show, nowhere};
+
+int SDLCALL filterEvent(const SDL_Event* event) {
+    switch (activeFilter.judge(*event)) {
+    case ScreensaverInput::Pass:
+        return 1;
+    case ScreensaverInput::Dismiss: {
+        SDL_Event quit{};
+        quit.type = SDL_QUIT;
+        SDL_PushEvent(&quit);
+        return 0;
+    }
+    case ScreensaverInput::Drop:
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+void installScreensaverInputFilter(ScreensaverAction action, PointerReader pointer) {
+    activeFilter = ScreensaverInputFilter(action, pointer);
+    SDL_SetEventFilter(filterEvent);
+}

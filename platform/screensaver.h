@@ -1,0 +1,62 @@
+// Kronvale as a Windows screensaver: what its command line asks for, and
+// which input ends it or is kept from the camera. Plain code, so that it is
+// tested on every platform; platform/windows/screensaverMain.cpp uses it.
+#pragma once
+
+#include <SDL.h>
+#include <cstdint>
+
+enum class ScreensaverAction {
+    Configure, // "/c", or no argument: there is nothing to set
+    Show,      // "/s": full-screen until the user comes back
+    Preview,   // "/p HWND": inside that window, at its size
+    Unknown,   // anything else
+};
+
+struct ScreensaverRequest {
+    ScreensaverAction action;
+    uint64_t window; // the window given with /p (or /c); 0 if none
+};
+
+extern const char* const screensaverTitle;
+extern const char* const screensaverNothingToSet;
+extern const char* const screensaverUsage;
+
+// Case-insensitive, with "/" or "-", the window as "/p 1234" or "/p:1234".
+ScreensaverRequest parseScreensaverCommandLine(int argc, const char* const argv[]);
+
+// The pointer may drift this many pixels, either way, from where it first
+// stood before the screensaver ends: a desk that shakes wakes nobody.
+constexpr int32_t screensaverPointerSlack = 4;
+
+enum class ScreensaverInput { Pass, Drop, Dismiss };
+
+// Where the system pointer stands, in screen pixels. Asked of the system, not
+// of SDL's motion events: SDL reports a made-up position while the display
+// opens.
+struct PointerPosition {
+    int32_t x;
+    int32_t y;
+};
+using PointerReader = PointerPosition (*)();
+
+// Decides over each event before the program sees it. The screensaver's
+// input never steers the camera: keys, buttons and motion are dropped, and
+// while showing, a press, or motion that finds the pointer past the slack
+// from where it stood when the filter was made, ends it.
+class ScreensaverInputFilter {
+public:
+    ScreensaverInputFilter(ScreensaverAction action, PointerReader pointer)
+        : action_(action), pointer_(pointer), start_(pointer()) {}
+    ScreensaverInput judge(const SDL_Event& event);
+
+private:
+    ScreensaverAction action_;
+    PointerReader pointer_;
+    PointerPosition start_;
+};
+
+// Puts the filter between SDL's event sources and its queue, after SDL video
+// has started (starting it clears any filter); a dismissing event becomes a
+// quit request, which the program answers by ending with status 0.
+void installScreensaverInputFilter(ScreensaverAction action, PointerReader pointer);

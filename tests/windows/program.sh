@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# kronvale.exe from the zip, as a Windows user gets it: what the zip holds,
+# what the program needs of Windows, its icon, and the program itself under
+# Wine: a window, the scene, Escape, the bad first word's box, and a display
+# that cannot open, whose line lands in stderr.txt beside the program.
+. "$(dirname "$0")/lib.sh"
+prefix=x86_64-w64-mingw32
+
+expect_eq "the zip holds the programs, SDL, the README and the licences" \
+    "LICENSE-SDL.txt LICENSE-gcc-runtime.txt LICENSE-mingw-w64.txt LICENSE.txt README.txt SDL.dll kronvale.exe kronvale.scr" \
+    "$(cd "$folder" && LC_ALL=C ls | tr '\n' ' ' | sed 's/ $//')"
+if grep -q 'stderr\.txt' "$folder/README.txt" && grep -q 'Install' "$folder/README.txt" &&
+    grep -q "libsdl1.2, version 1\.2\.15" "$folder/README.txt" && ! grep -q '@' "$folder/README.txt"; then
+    ok "README.txt says where failures go, how to install the screensaver and which SDL it is"
+else
+    fail "README.txt says where failures go, how to install the screensaver and which SDL it is"
+fi
+if [ "$(grep -c $'\r$' "$folder/README.txt")" = "$(wc -l < "$folder/README.txt")" ]; then
+    ok "README.txt has Windows line ends"
+else
+    fail "README.txt has Windows line ends"
+fi
+
+# A bare Windows has its system libraries and nothing of the compiler's.
+for program in kronvale.exe kronvale.scr; do
+    headers=$($prefix-objdump -p "$folder/$program")
+    expect_eq "$program is a 64-bit Windows GUI program" "yes" \
+        "$(grep -q 'Magic.*020b' <<< "$headers" && grep -q 'Subsystem.*(Windows GUI)' <<< "$headers" && echo yes)"
+    expect_eq "$program needs only Windows' own libraries and SDL.dll" \
+        "GLU32.dll KERNEL32.dll OPENGL32.dll SDL.dll USER32.dll msvcrt.dll" \
+        "$(awk '/DLL Name:/ { print $3 }' <<< "$headers" | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
+done
+imports=$($prefix-objdump -p "$folder/kronvale.exe" | awk '/DLL Name:/ { dll = $3 } NF == 3 && $1 ~ /^[0-9a-f]+$/ { print $3 }')
+for function in GetLocalTime MessageBoxA ShowCursor; do
+    if grep -qx "$function" <<< "$imports"; then
+        ok "kronvale.exe calls $function"
+    else
+        fail "kronvale.exe calls $function"
+    fi
+done
+
+# The resources read back from the program itself.
+resources=$($prefix-windres -J coff -i "$folder/kronvale.exe" -O rc 2> /dev/null)
+if grep -q '^"ICON" 14 /\* RT_GROUP_ICON \*/' <<< "$resources" &&
+    grep -q 'Has 1 elements\. *\*/' <<< "$resources" &&
+    grep -q '"\\060\\060\\000\\000", 1, 24,' <<< "$resources"; then
+    ok "kronvale.exe holds the icon group ICON with one 48 by 48 image at 24 bits"
+else
+    fail "kronvale.exe holds the icon group ICON with one 48 by 48 image at 24 bits"
+    sed -n '/RT_GROUP_ICON/,/END/p' <<< "$resources"
+fi
+expect_eq "and no other resources" "group icon icon" \
+    "$(sed -n 's|^/\* Type: \(.*\)$|\1|p' <<< "$resources" | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
+resources=$($prefix-windres -J coff -i "$folder/kronvale.scr" -O rc 2> /dev/null)
+if grep -q '^"ICON" 14 /\* RT_GROUP_ICON \*/' <<< "$resources" && grep -q '^  1, "Kronvale"$' <<< "$resources"; then
+    ok "kronvale.scr has the icon and is listed as Kronvale"
+else
+    fail "kronvale.scr has the icon and is listed as Kronvale"
+fi
+
+start_xvfb
+
+launch_windows kronvale.exe window 640 480
+if window=$(find_windows_window Kronvale); then
+    ok "a window captioned Kronvale opens"
+    expect_eq "it is 640 by 480" 640x480 "$(geometry "$window" | cut -d+ -f1)"
+    IFS=x+ read -r _ _ x y <<< "$(geometry "$window")"
+    if wait_scene "$x" "$y" 640 480; then
+        ok "it shows the scene: mostly white, with cyan and dark red ($white white, $cyan cyan, $tip dark red of $pixels)"
+    else
+        fail "it shows the scene: ${white:-?} white, ${cyan:-?} cyan, ${tip:-?} dark red of ${pixels:-?}"
+    fi
+    import -window root "$work/window.png"
+    press_key "$window" Escape
+    expect_eq "Escape ends it with status 0" 0 "$exit_status"
+    expect_eq "and it leaves no stderr.txt or stdout.txt" "" "$(cd "$folder" && ls std*.txt 2> /dev/null)"
+else
+    fail "a window captioned Kronvale opens"
+fi
+
+launch_windows kronvale.exe bogus
+if box=$(find_windows_window Error); then
+    ok "a bad first word shows a box titled Error"
+    expect_eq "with the message" \
+        "First parameter was not either lowercase 'fullscreen' or 'window' (no quotes), ignored." \
+        "$(box_text Error)"
+    press_ok "$box"
+    window=$(find_window_at 1024x768+0+0)
+    if [ -n "$window" ]; then
+        ok "after OK, start-up goes on full-screen at 1024 by 768"
+        if wait_scene 0 0 1024 768; then
+            ok "showing the scene ($white white, $cyan cyan, $tip dark red of $pixels)"
+        else
+            fail "showing the scene (${white:-?} white, ${cyan:-?} cyan, ${tip:-?} dark red of ${pixels:-?})"
+        fi
+        import -window root "$work/fullscreen.png"
+        press_key "$window" Escape
+        expect_eq "Escape ends it with status 0" 0 "$exit_status"
+    else
+        fail "after OK, start-up goes on full-screen at 1024 by 768"
+    fi
+    expect_eq "the message is also the line in stderr.txt" \
+        "First parameter was not either lowercase 'fullscreen' or 'window' (no quotes), ignored."$'\r' \
+        "$(stderr_file)"
+else
+    fail "a bad first word shows a box titled Error"
+fi
+
+launch_windows kronvale.exe window -5 -5
+wait_exit 30
+expect_eq "a display that cannot open ends it with status 1" 1 "$exit_status"
+expect_eq "and the line in stderr.txt beside the program" \
+    "Video mode set failed: Invalid width or height"$'\r' "$(stderr_file)"
+
+if [ -n "${KRONVALE_SCREENSHOTS:-}" ]; then
+    cp "$work"/*.png "$KRONVALE_SCREENSHOTS"/ 2> /dev/null
+fi
+finish

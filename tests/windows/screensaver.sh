@@ -1,0 +1,150 @@
+#!/usr/bin/env bash
+# kronvale.scr from the zip under Wine, started as Windows starts a
+# screensaver: /c and no argument say there is nothing to set, anything
+# unknown says what is accepted; /s shows the scene full-screen and ends on a
+# key, a button or the pointer moving away, which never steers the camera;
+# /p draws inside the window it is given, at its size, until that goes.
+. "$(dirname "$0")/lib.sh"
+
+start_xvfb
+
+# expect_box TITLE TEXT STATUS WHAT: the box, OK pressed, the exit status.
+expect_box() {
+    local box
+    if box=$(find_windows_window "$1"); then
+        expect_eq "$4 shows a box titled $1 saying so" "$2" "$(box_text "$1")"
+        press_ok "$box"
+        wait_exit 15
+        expect_eq "after OK it ends with status $3" "$3" "$exit_status"
+    else
+        fail "$4 shows a box titled $1"
+        wait_exit 1
+    fi
+}
+
+nothing_to_set="There is nothing to set: Kronvale always shows the last ten seconds of the local time."
+launch_windows kronvale.scr /c
+expect_box Kronvale "$nothing_to_set" 0 "/c"
+expect_eq "the text is also the line in stderr.txt" "$nothing_to_set"$'\r' "$(stderr_file)"
+launch_windows kronvale.scr
+expect_box Kronvale "$nothing_to_set" 0 "no argument"
+launch_windows kronvale.scr /x
+expect_box Kronvale "Kronvale as a screensaver takes /s (show it full-screen), /p HWND or /p:HWND (show it inside that window) or /c (settings; there are none), in upper or lower case, with / or -." \
+    1 "an unknown argument"
+
+# /s: the pointer stands in a corner the scene never reaches.
+xdotool mousemove 40 700
+count_frames
+launch_windows kronvale.scr /s
+launch_env=()
+if window=$(find_window_at 1024x768+0+0); then
+    ok "/s opens a display of the desktop's size, 1024 by 768"
+    if wait_scene 0 0 1024 768; then
+        ok "showing the scene ($white white, $cyan cyan, $tip dark red of $pixels)"
+    else
+        fail "showing the scene (${white:-?} white, ${cyan:-?} cyan, ${tip:-?} dark red of ${pixels:-?})"
+    fi
+    import -window root "$work/screensaver.png"
+    # A few pixels of drift: it goes on, and the program never sees the
+    # motion, so no cursor dot comes up where the pointer is.
+    xdotool mousemove 43 697
+    if wait_frames 30 && measure 36 690 15 15 && running; then
+        expect_eq "a drift of three pixels leaves it running, with no dot at the pointer" \
+            "0 grey, 225 white" "$grey grey, $white white"
+    else
+        fail "a drift of three pixels leaves it running (${exit_status:-running})"
+    fi
+    xdotool mousemove 60 697
+    wait_exit 15
+    expect_eq "moving the pointer away ends it with status 0" 0 "$exit_status"
+else
+    fail "/s opens a display of the desktop's size, 1024 by 768"
+fi
+
+# Each running and drawing before the input comes, so that only the input can end it.
+count_frames
+launch_windows kronvale.scr /S
+if window=$(find_window_at 1024x768+0+0) && wait_frames 20; then
+    press_key "$window" a
+    expect_eq "/S ends on a key with status 0" 0 "$exit_status"
+else
+    fail "/S opens a display and draws"
+fi
+launch_windows kronvale.scr -s
+if window=$(find_window_at 1024x768+0+0) && wait_frames 20; then
+    press_button 3
+    expect_eq "-s ends on a mouse button with status 0" 0 "$exit_status"
+else
+    fail "-s opens a display and draws"
+fi
+launch_env=()
+
+# /p with a handle that is no window: nothing to draw in.
+launch_windows kronvale.scr /p 4242
+wait_exit 30
+expect_eq "/p with no such window ends with status 1" 1 "$exit_status"
+expect_eq "saying so in stderr.txt" "No window 4242 to show the preview in"$'\r' "$(stderr_file)"
+
+# /p: a host window of another program, as the settings' preview is.
+setpriv --pdeathsig KILL -- "$wine_run" "$windows_helper" host 320 240 > "$work/host" 2> /dev/null &
+host_pid=$!
+launched+=("$host_pid")
+for _ in $(seq 200); do
+    [ -s "$work/host" ] && break
+    sleep 0.05
+done
+handle=$(tr -d '\r\n' < "$work/host")
+host_window=$(xdotool search --onlyvisible --name '^Preview host$' 2> /dev/null | head -n 1)
+if [ -n "$handle" ] && [ -n "$host_window" ]; then
+    launch_windows kronvale.scr /p "$handle"
+    # Wine draws OpenGL in a child window of another program's window into
+    # an X window of its own, off the screen at (-1, -1), and does not copy it
+    # into the host: the picture is read from there, all but its first row and
+    # column.
+    preview=
+    for _ in $(seq 200); do
+        preview=$(xwininfo -root -tree | awk '$2 == "(has" && $6 ~ /^320x240\+/ { print $1 }' | head -n 1)
+        [ -n "$preview" ] || ! running || { sleep 0.05; continue; }
+        break
+    done
+    if [ -n "$preview" ]; then
+        ok "/p draws into a window of the host's size, 320 by 240"
+        scene=no
+        for _ in $(seq 150); do
+            import -window "$preview" -depth 8 "ppm:$work/preview.ppm" 2> /dev/null &&
+                eval "$("$HELPERS/kronvale_pixel_stats" "$work/preview.ppm")" &&
+                [ "$white" -gt $((pixels * 8 / 10)) ] &&
+                [ "$cyan" -gt 20 ] && [ "$tip" -gt 20 ] && { scene=yes; break; }
+            running || break
+            sleep 0.2
+        done
+        if [ "$scene" = yes ]; then
+            ok "showing the scene ($white white, $cyan cyan, $tip dark red of $pixels)"
+            convert "$work/preview.ppm" "$work/preview.png"
+        else
+            fail "showing the scene (${white:-?} white, ${cyan:-?} cyan, ${tip:-?} dark red of ${pixels:-?})"
+        fi
+    else
+        fail "/p draws into a window of the host's size, 320 by 240"
+    fi
+    expect_eq "it runs while the host is there" yes "$(running && echo yes)"
+    # Asked again each second while it stays: Wine may not yet listen.
+    for _ in $(seq 15); do
+        "$HELPERS/kronvale_send_close" "$host_window" 2> /dev/null
+        for _ in $(seq 10); do
+            alive "$host_pid" || break
+            sleep 0.1
+        done
+        alive "$host_pid" || break
+    done
+    expect_eq "the host closes" closed "$(alive "$host_pid" || echo closed)"
+    wait_exit 15
+    expect_eq "closing the host ends it with status 0" 0 "$exit_status"
+else
+    fail "the preview host opens its window"
+fi
+
+if [ -n "${KRONVALE_SCREENSHOTS:-}" ]; then
+    cp "$work"/*.png "$KRONVALE_SCREENSHOTS"/ 2> /dev/null
+fi
+finish
