@@ -36,9 +36,9 @@ TEST_F(LongRun, AMillionFramesOfRandomInputStayFiniteAndInRange) {
         // Bursts of events, then quiet stretches: motion mostly over the
         // display, sometimes anywhere an event can report.
         if (percent(input) < 30) {
-            const bool far = percent(input) < 5;
-            mouseX = far ? anywhere(input) : acrossX(input);
-            mouseY = far ? anywhere(input) : acrossY(input);
+            const bool anywhereAtAll = percent(input) < 5;
+            mouseX = anywhereAtAll ? anywhere(input) : acrossX(input);
+            mouseY = anywhereAtAll ? anywhere(input) : acrossY(input);
             idleFrames = 0;
         }
         if (percent(input) < 2) {

@@ -51,13 +51,13 @@ std::vector<std::string> labelsEndingAt(const TimeOfDay& t) {
 
 // The largest distance between the ends of the same lines in two drawings.
 double farthestApart(const std::vector<Segment>& a, size_t from, const std::vector<Segment>& b) {
-    double far = 0.0;
+    double farthest = 0.0;
     for (size_t i = 0; i < b.size() && from + i < a.size(); ++i) {
         const Segment &s = a[from + i], &t = b[i];
-        far = std::max({far, std::hypot(s.from.x - t.from.x, s.from.y - t.from.y),
-                        std::hypot(s.to.x - t.to.x, s.to.y - t.to.y)});
+        farthest = std::max({farthest, std::hypot(s.from.x - t.from.x, s.from.y - t.from.y),
+                             std::hypot(s.to.x - t.to.x, s.to.y - t.to.y)});
     }
-    return far;
+    return farthest;
 }
 
 } // namespace

@@ -9,7 +9,7 @@
 TEST(LocalTime, AgreesWithTheRuntimesLocalTime) {
     for (int attempt = 0; attempt < 5; ++attempt) {
         const std::time_t before = std::time(nullptr);
-        const ClockReading reading = readLocalTime();
+        const TimeOfDay reading = readLocalTime();
         const std::time_t after = std::time(nullptr);
         if (before != after) {
             continue;
