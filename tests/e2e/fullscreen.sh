@@ -17,8 +17,7 @@ check_fullscreen() {
     else
         fail "'$1' opens a display ($(stderr_text))"
     fi
-    kill -TERM "$kronvale_pid"
-    wait_exit 1
+    stop_program 1
     expect_eq "'$1' ends with status 0" 0 "$exit_status"
     expect_eq "'$1' writes nothing to standard error" "" "$(stderr_text)"
 }
@@ -49,8 +48,7 @@ check_scaled_display() {
     else
         fail "$1: a display opens ($(stderr_text))"
     fi
-    kill -TERM "$kronvale_pid"
-    wait_exit 1
+    stop_program 1
     expect_eq "$1: ends with status 0" 0 "$exit_status"
 }
 
@@ -76,8 +74,7 @@ if wait_until 30 eval 'dialog=$(xdotool search --onlyvisible --name "^Error$" 2>
     check_scaled_display "Window 800 600 after OK"
 else
     fail "a dialog titled Error appears"
-    kill -TERM "$kronvale_pid"
-    wait_exit 1
+    stop_program 1
 fi
 
 finish

@@ -103,6 +103,12 @@ wait_exit() {
     kronvale_pid=
 }
 
+# stop_program SECONDS: SIGTERM, then wait_exit.
+stop_program() {
+    kill -TERM "$kronvale_pid" 2> /dev/null
+    wait_exit "$1"
+}
+
 # probe_value FIELD [FILE]: one of the frame probe's counts (see
 # bench/frameProbe.cpp), of the launched program or of the given probe file.
 probe_value() {

@@ -57,8 +57,7 @@ if start_display; then
     # the keys have been handled.
     wait_more_frames 2
     if running; then ok "other keys do not end it"; else fail "other keys do not end it"; fi
-    kill -TERM "$kronvale_pid"
-    wait_exit 1
+    stop_program 1
 fi
 
 expect_eq "nothing was written to standard error" "" "$(stderr_text)"

@@ -18,8 +18,7 @@ scaled() {
     launch_env=(${extra_env[@]+"${extra_env[@]}"})
     launch "$@"
     wait_frames 2
-    kill -TERM "$kronvale_pid"
-    wait_exit 2
+    stop_program 2
     if [ "$exit_status" != 0 ]; then
         echo "status $exit_status: $(stderr_text)"
     elif [ "$(probe_value written)" != 1 ]; then
@@ -70,8 +69,7 @@ letterboxed() {
     else
         fail "$1: a display opens ($(stderr_text))"
     fi
-    kill -TERM "$kronvale_pid"
-    wait_exit 2
+    stop_program 2
 }
 
 stop_private_x

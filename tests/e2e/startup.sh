@@ -42,8 +42,7 @@ if find_window > /dev/null; then
 else
     fail "another word starting with -- shows the message and opens the display ($(stderr_text))"
 fi
-kill -TERM "$kronvale_pid"
-wait_exit 5
+stop_program 5
 launch_env=()
 
 # Started without standard input, output or error, as some launchers do: no
@@ -62,8 +61,7 @@ for closed in 0 1 2 "0 1 2"; do
         expect_eq "without descriptor $closed: $fd is the null device" /dev/null \
             "$(readlink "/proc/$kronvale_pid/fd/$fd")"
     done
-    kill -TERM "$kronvale_pid"
-    wait_exit 5
+    stop_program 5
     expect_eq "without descriptor $closed: SIGTERM ends it with status 0" 0 "$exit_status"
 done
 launch_closed=
@@ -88,8 +86,7 @@ for mode in "window 320 240" "fullscreen"; do
     else
         fail "$mode: a display opens ($(stderr_text))"
     fi
-    kill -TERM "$kronvale_pid"
-    wait_exit 5
+    stop_program 5
 done
 
 # A clock standing still just after midnight: the labels of the last ten
@@ -107,7 +104,6 @@ if find_window > /dev/null; then
 else
     fail "a window opens at a fixed time ($(stderr_text))"
 fi
-kill -TERM "$kronvale_pid"
-wait_exit 5
+stop_program 5
 
 finish

@@ -41,8 +41,7 @@ check_window() {
     else
         fail "'$args' opens a display ($(stderr_text))"
     fi
-    kill -TERM "$kronvale_pid"
-    wait_exit 1
+    stop_program 1
     expect_eq "'$args' ends with status 0 on SIGTERM" 0 "$exit_status"
 }
 
