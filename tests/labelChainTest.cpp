@@ -1,6 +1,6 @@
 // Label chains drawn in a real GL context, read back as the chain's own
 // geometry: each label starts where the one before ends, turned by its
-// joint; its text, its colour, and the matrix left behind.
+// joint; its text and its colour.
 #include "app/app.h"
 #include "clock/timeLabels.h"
 #include "font/strokeFont.h"
@@ -139,23 +139,4 @@ TEST_F(LabelChainDrawing, EachLabelStartsWhereTheOneBeforeEndsTurnedByItsJoint) 
         }
         EXPECT_EQ(at, drawn.segments.size()) << "nothing but the labels is drawn";
     }
-}
-
-TEST_F(LabelChainDrawing, LeavesTheMatrixAsItFoundIt) {
-    LabelChain chain(10, Vec3(3, 4, 5), labelSpacing);
-    chain.sway->sums[0][4] = 30.0;
-    chain.sway->sums[1][7] = -20.0;
-    glPushMatrix();
-    const GLint depth = integer(GL_MODELVIEW_STACK_DEPTH);
-    const Matrix before = currentMatrix(GL_MODELVIEW_MATRIX);
-    chain.draw();
-    const Matrix after = currentMatrix(GL_MODELVIEW_MATRIX);
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(after.m[i], before.m[i]) << "element " << i;
-    }
-    EXPECT_EQ(integer(GL_MODELVIEW_STACK_DEPTH), depth);
-    EXPECT_EQ(integer(GL_MATRIX_MODE), GL_MODELVIEW);
-    EXPECT_EQ(integer(GL_LIST_BASE), 0);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    glPopMatrix();
 }
