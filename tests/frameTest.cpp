@@ -33,7 +33,7 @@ protected:
 
 TEST_F(Frame, DrawsTheFloorTheChainsAndTheDotThroughTheCamera) {
     const Feedback drawn = captureFeedback([] { drawFrame(); }, true);
-    ASSERT_FALSE(drawn.overflowed);
+    ASSERT_FALSE(drawn.unreadable);
 
     // The floor, then forty-five chains, still straight in their first frame.
     const Matrix scene = sceneSeenBy(screenW, screenH, Vec3(3, 4, 90), Vec3(0.5f, -1, 0));
@@ -45,9 +45,9 @@ TEST_F(Frame, DrawsTheFloorTheChainsAndTheDotThroughTheCamera) {
     EXPECT_EQ(end, drawn.segments.size()) << "nothing else is drawn";
 
     // Last, the dot at the pointer, on a projection with y growing downward.
-    ASSERT_EQ(drawn.points, 1);
-    EXPECT_NEAR(drawn.pointPositions[0].x, 200.0, 1e-3);
-    EXPECT_NEAR(drawn.pointPositions[0].y, screenH - 150.0, 1e-3);
+    ASSERT_EQ(drawn.points.size(), 1u);
+    EXPECT_NEAR(drawn.points[0].x, 200.0, 1e-3);
+    EXPECT_NEAR(drawn.points[0].y, screenH - 150.0, 1e-3);
     EXPECT_EQ(drawn.pointColours[0].r, 0.0);
     EXPECT_NEAR(drawn.pointColours[0].a, 0.1, 1e-6);
 

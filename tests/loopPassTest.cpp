@@ -66,7 +66,7 @@ TEST_F(LoopPass, EachPassDrawsTheLabelsOfTheClockAsItReadsThen) {
     for (const TimeOfDay& t : {TimeOfDay{10, 0, 5}, TimeOfDay{0, 0, 3}, TimeOfDay{23, 59, 59}}) {
         testClockTime = t;
         const Feedback drawn = pass();
-        ASSERT_FALSE(drawn.overflowed);
+        ASSERT_FALSE(drawn.unreadable);
         expectStraightChains(drawn, sceneFrom(camera.eye, camera.target), labelsEndingAt(t));
     }
 }
@@ -77,13 +77,13 @@ TEST_F(LoopPass, TakesTheInputThenStepsTheViewAndCountsTheFrameBeforeDrawing) {
     // Orbit's first step toward that pointer, from the start-up eye.
     expectFloor(drawn, sceneFrom(Vec3(-0.094f, 0.142f, 154.5f), Vec3(0, 0, 0)));
     // The dot at the pointer, a tenth visible in the frame that took the motion.
-    ASSERT_EQ(drawn.points, 1);
-    EXPECT_NEAR(drawn.pointPositions[0].x, 700, 1e-3);
-    EXPECT_NEAR(drawn.pointPositions[0].y, height - 100, 1e-3);
+    ASSERT_EQ(drawn.points.size(), 1u);
+    EXPECT_NEAR(drawn.points[0].x, 700, 1e-3);
+    EXPECT_NEAR(drawn.points[0].y, height - 100, 1e-3);
     EXPECT_NEAR(drawn.pointColours[0].a, 0.1, 1e-5);
     // One frame on, at rest: 10 + (99 - 10) / 10.
     drawn = pass();
-    ASSERT_EQ(drawn.points, 1);
+    ASSERT_EQ(drawn.points.size(), 1u);
     EXPECT_NEAR(drawn.pointColours[0].a, 0.189, 1e-5);
 }
 
