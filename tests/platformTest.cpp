@@ -2,7 +2,6 @@
 #include "platform/platform.h"
 #include "savedState.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
