@@ -60,7 +60,7 @@ TEST(Camera, RotateStepsAreNotChained) {
     expectVec(c.target, 1 + 2, 1 - 1, 1 + 1);
 }
 
-TEST(Camera, SteerPitchesWithinTenUnitsOfTheEye) {
+TEST(Camera, SteerPitchesWithinTenUnitsOfTheEyeThenTurns) {
     Camera c = startCamera();
     c.steer(0, 8000);
     expectSame(c.target, Vec3(0, 16.5f, 0));
@@ -79,16 +79,10 @@ TEST(Camera, SteerPitchesWithinTenUnitsOfTheEye) {
     c.steer(0, 1);
     expectSame(c.target, Vec3(2, 10, -3));
 
+    // Then turns: a positive turn to the left.
     c = startCamera();
-    c.steer(0, 0);
-    expectSame(c.target, Vec3(0, 1.5f, 0));
-    expectSame(c.eye, Vec3(0, 10.5f, 6));
-}
-
-TEST(Camera, SteerTurnsAfterPitching) {
-    Camera c = startCamera();
     c.steer(100, 40);
-    expectVec(c.target, -0.075, 1.575, 0.00047, 5e-6); // a positive turn turns left
+    expectVec(c.target, -0.075, 1.575, 0.00047, 5e-6);
 }
 
 TEST(Camera, SteerTakesTheWholeRangeOfCounts) {
@@ -121,12 +115,6 @@ TEST(Camera, AdvanceAndCoastGlideAlongTheLineOfSight) {
     }
     EXPECT_LT(c.moveSpeed, 0.0f);
     EXPECT_GT(c.moveSpeed, -1e-33f);
-
-    c = placedCamera(Vec3(1, 2, 3), Vec3(4, 6, 8));
-    c.coast();
-    expectSame(c.eye, Vec3(1, 2, 3));
-    expectSame(c.target, Vec3(4, 6, 8));
-    EXPECT_EQ(c.moveSpeed, 0.0f);
 }
 
 TEST(Camera, AccelerateClampsToTheLimit) {
