@@ -13,50 +13,25 @@ Feedback captureFeedback(const std::function<void()>& draw, bool withColours) {
     draw();
     const GLint count = glRenderMode(GL_RENDER);
     Feedback result;
-    if (count < 0) {
-        result.overflowed = true;
-        return result;
-    }
     const GLint size = withColours ? 7 : 3; // x, y, z, then r, g, b, a
     auto vertex = [&](GLint at) { return WindowPoint{buffer[at], buffer[at + 1], buffer[at + 2]}; };
     auto colour = [&](GLint at) {
-        if (!withColours) {
-            return Colour{0, 0, 0, 0};
-        }
-        return Colour{buffer[at + 3], buffer[at + 4], buffer[at + 5], buffer[at + 6]};
+        return withColours ? Colour{buffer[at + 3], buffer[at + 4], buffer[at + 5], buffer[at + 6]}
+                           : Colour{0, 0, 0, 0};
     };
+    result.unreadable = count < 0;
     for (GLint i = 0; i < count;) {
         const GLint token = static_cast<GLint>(buffer[i]);
-        switch (token) {
-        case GL_LINE_TOKEN:
-        case GL_LINE_RESET_TOKEN:
+        if (token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN) {
             result.segments.push_back(Segment{vertex(i + 1), vertex(i + 1 + size), colour(i + 1)});
             i += 1 + 2 * size;
-            break;
-        case GL_POINT_TOKEN:
-            ++result.points;
-            result.pointPositions.push_back(vertex(i + 1));
+        } else if (token == GL_POINT_TOKEN) {
+            result.points.push_back(vertex(i + 1));
             result.pointColours.push_back(colour(i + 1));
             i += 1 + size;
+        } else {
+            result.unreadable = true; // nothing here draws anything else: stop rather than misread
             break;
-        case GL_POLYGON_TOKEN: {
-            const GLint n = static_cast<GLint>(buffer[i + 1]);
-            ++result.polygons;
-            i += 2 + size * n;
-            break;
-        }
-        case GL_BITMAP_TOKEN:
-        case GL_DRAW_PIXEL_TOKEN:
-        case GL_COPY_PIXEL_TOKEN:
-            ++result.polygons;
-            i += 1 + size;
-            break;
-        case GL_PASS_THROUGH_TOKEN:
-            i += 2;
-            break;
-        default:
-            result.overflowed = true; // unknown token: stop rather than misread
-            return result;
         }
     }
     return result;

@@ -25,11 +25,9 @@ struct Segment {
 
 struct Feedback {
     std::vector<Segment> segments;
-    int points = 0; // point tokens
-    std::vector<WindowPoint> pointPositions;
+    std::vector<WindowPoint> points;
     std::vector<Colour> pointColours; // only with colours asked for
-    int polygons = 0;                 // polygon, bitmap and pixel tokens
-    bool overflowed = false;
+    bool unreadable = false;          // overflowed, or drew something other than lines and points
 };
 
 // Runs draw in GL_FEEDBACK mode with GL_3D (or GL_3D_COLOR) vertices and

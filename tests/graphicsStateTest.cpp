@@ -86,10 +86,10 @@ TEST_F(GraphicsState, ViewsSixtyDegreesOfTheDisplaysShapeFromOneTo1024) {
         glVertex3d(0, 0, -1025);
         glEnd();
     });
-    ASSERT_EQ(drawn.points, 5);
+    ASSERT_EQ(drawn.points.size(), 5u);
     const double want[5][2] = {{400, 300}, {400, 450}, {600, 300}, {400, 300}, {400, 300}};
     for (int i = 0; i < 5; ++i) {
-        EXPECT_NEAR(drawn.pointPositions[i].x, want[i][0], 1e-3) << "point " << i;
-        EXPECT_NEAR(drawn.pointPositions[i].y, want[i][1], 1e-3) << "point " << i;
+        EXPECT_NEAR(drawn.points[i].x, want[i][0], 1e-3) << "point " << i;
+        EXPECT_NEAR(drawn.points[i].y, want[i][1], 1e-3) << "point " << i;
     }
 }

@@ -4,7 +4,6 @@
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xfixes.h>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 

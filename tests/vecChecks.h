@@ -5,7 +5,8 @@
 
 #include <gtest/gtest.h>
 
-inline void expectVec(const Vec3& got, double x, double y, double z, double tolerance) {
+// Near enough for single-precision steps, unless told otherwise.
+inline void expectVec(const Vec3& got, double x, double y, double z, double tolerance = 1e-5) {
     EXPECT_NEAR(got.x, x, tolerance);
     EXPECT_NEAR(got.y, y, tolerance);
     EXPECT_NEAR(got.z, z, tolerance);

@@ -11,11 +11,6 @@
 
 namespace {
 
-// Near enough for single-precision steps.
-void expectVec(const Vec3& got, double x, double y, double z) {
-    expectVec(got, x, y, z, 1e-4);
-}
-
 class ViewModes : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -39,7 +34,7 @@ using CursorDot = ViewModes;
 TEST_F(ViewModes, OrbitFliesInFromAfar) {
     pointAt(700, 100);
     orbitStep();
-    expectVec(orbitEye, -0.094, 0.142, 154.5);
+    expectVec(orbitEye, -0.094, 0.142, 154.5, 1e-4);
     orbitStep();
     EXPECT_NEAR(orbitEye.z, 149.275, 1e-3);
     for (int frame = 3; frame <= 92; ++frame) {
@@ -53,28 +48,6 @@ TEST_F(ViewModes, OrbitFliesInFromAfar) {
     expectSame(camera.up, Vec3(0, 1, 0));
 }
 
-TEST_F(ViewModes, OrbitGoalsFollowThePointer) {
-    struct Case {
-        int32_t x, y;
-        double goalX, goalY;
-    };
-    for (const Case& k :
-         {Case{0, 0, 10.24, 7.68}, Case{1023, 767, -10.22, -7.66}, Case{512, 384, 0.0, 0.0}}) {
-        pointAt(k.x, k.y);
-        orbitEye = Vec3(10, -3, 20);
-        for (int frame = 0; frame < 2000; ++frame) {
-            orbitStep();
-        }
-        EXPECT_NEAR(orbitEye.x, k.goalX, 1e-4) << k.x << ", " << k.y;
-        EXPECT_NEAR(orbitEye.y, k.goalY, 1e-4) << k.x << ", " << k.y;
-        EXPECT_EQ(orbitEye.z, 20.0f) << "no button, no zoom";
-    }
-    pointAt(512, 384);
-    orbitEye = Vec3(10, 0, 20);
-    orbitStep();
-    EXPECT_FLOAT_EQ(orbitEye.x, 9.75f);
-}
-
 TEST_F(ViewModes, OrbitZoomsWithTheButtonsWithinSoftLimits) {
     // Everything at once: easing, a zoom past the near limit, the target drifting.
     orbitEye = Vec3(1, 2, 1.5f);
@@ -83,8 +56,8 @@ TEST_F(ViewModes, OrbitZoomsWithTheButtonsWithinSoftLimits) {
     leftButtonDown = true;
     pointAt(300, 500);
     orbitStep();
-    expectVec(orbitEye, 1.081, 1.892, 1.3065);
-    expectVec(orbitTarget, 2.88, 3.84, 4.8);
+    expectVec(orbitEye, 1.081, 1.892, 1.3065, 1e-4);
+    expectVec(orbitTarget, 2.88, 3.84, 4.8, 1e-4);
     EXPECT_NEAR(zoomSpeed, -0.1058, 1e-6);
     expectSame(camera.eye, orbitEye);
     expectSame(camera.target, orbitTarget);
@@ -99,16 +72,6 @@ TEST_F(ViewModes, OrbitZoomsWithTheButtonsWithinSoftLimits) {
         orbitStep();
     }
     EXPECT_NEAR(orbitEye.z, 0.944, 2e-3);
-
-    // Far enough out, the speed approaches -0.345 per frame: the clamp never comes into play.
-    orbitEye.z = 45.0f;
-    zoomSpeed = 0.0f;
-    for (int frame = 0; frame < 60; ++frame) {
-        orbitStep();
-    }
-    EXPECT_NEAR(zoomSpeed, -0.345, 3e-3);
-    EXPECT_GT(orbitEye.z, 2.0f);
-    orbitEye.z = 0.944f;
 
     // Let go: it drifts back to the limit.
     leftButtonDown = false;
@@ -182,8 +145,8 @@ TEST_F(ViewModes, FlyThrustHasInertia) {
     // From the start-up placement, button 1, pointer on the centre.
     leftButtonDown = true;
     flyStep();
-    expectVec(camera.eye, 0, 10.455, 5.97, 1e-5);
-    expectVec(camera.target, 0, 1.455, -0.03, 1e-5);
+    expectVec(camera.eye, 0, 10.455, 5.97);
+    expectVec(camera.target, 0, 1.455, -0.03);
     EXPECT_FLOAT_EQ(camera.moveSpeed, 0.0046f);
     expectSame(orbitEye, camera.eye);
     expectSame(orbitTarget, camera.target);
@@ -193,19 +156,14 @@ TEST_F(ViewModes, FlyThrustHasInertia) {
     camera.moveSpeed = 0.05f;
     rightButtonDown = true;
     flyStep();
-    expectVec(camera.eye, 0, 10.05, 5.7, 1e-5);
+    expectVec(camera.eye, 0, 10.05, 5.7);
     EXPECT_FLOAT_EQ(camera.moveSpeed, 0.0414f);
 
-    // Let go: it glides on, slowing.
+    // Button 3 alone, from rest: backward, away from the target.
     leftButtonDown = false;
-    rightButtonDown = false;
     camera.moveSpeed = 0.0f;
-    const Vec3 still = camera.eye;
     flyStep();
-    expectSame(camera.eye, still);
-    camera.moveSpeed = -0.02f;
-    flyStep();
-    EXPECT_GT(camera.eye.y, still.y) << "backward, away from the target below";
+    expectVec(camera.eye, 0, 10.095, 5.73);
 }
 
 TEST_F(ViewModes, ModesHandOverTheView) {
@@ -216,7 +174,7 @@ TEST_F(ViewModes, ModesHandOverTheView) {
     // Orbit eases on from there, toward the centre's goal, and lets the
     // target drift home; it leaves the speed Fly will find.
     orbitStep();
-    expectVec(orbitEye, 0, 10.193625, 5.97, 1e-5);
+    expectVec(orbitEye, 0, 10.193625, 5.97);
     expectVec(camera.target, 0, 1.3968, -0.0288, 1e-6);
     EXPECT_FLOAT_EQ(camera.moveSpeed, 0.0046f);
     for (int frame = 0; frame < 400; ++frame) {
@@ -232,38 +190,20 @@ TEST_F(CursorDot, FadesInWhileMovingAndOutAtRest) {
         updateDotLevel();
     }
     EXPECT_NEAR(dotLevel, 65.13, 0.01);
-    for (int frame = 0; frame < 1000; ++frame) {
-        updateDotLevel();
-    }
-    EXPECT_NEAR(dotLevel, 99.99997, 1e-4);
 
-    // From full after long motion.
-    std::vector<float> level(200, -1.0f);
-    for (int frame = 1; frame < 200; ++frame) {
-        idleFrames = frame;
-        updateDotLevel();
-        level[frame] = dotLevel;
-    }
-    EXPECT_NEAR(level[10], 96.5, 0.05);
-    EXPECT_NEAR(level[50], 59.95, 0.01);
-    EXPECT_NEAR(level[100], 10.0, 0.01);
-    EXPECT_GT(level[109], 0.0f);
-    for (int frame = 110; frame < 200; ++frame) {
-        EXPECT_EQ(level[frame], 0.0f) << "frame " << frame;
-    }
-
-    // From rest: a single event brings it up to a peak in frame 23.
+    // From rest, a single event: a peak in frame 23, nothing from frame 110 on.
     dotLevel = 0.0f;
-    for (int frame = 1; frame < 200; ++frame) {
+    for (int frame = 1; frame <= 110; ++frame) {
         idleFrames = frame;
         updateDotLevel();
-        level[frame] = dotLevel;
+        if (frame == 23) {
+            EXPECT_NEAR(dotLevel, 77.25, 0.01);
+        }
+        if (frame == 109) {
+            EXPECT_GT(dotLevel, 0.0f);
+        }
     }
-    EXPECT_NEAR(level[23], 77.25, 0.01);
-    EXPECT_LT(level[22], level[23]);
-    EXPECT_LT(level[24], level[23]);
-    EXPECT_GT(level[109], 0.0f);
-    EXPECT_EQ(level[110], 0.0f);
+    EXPECT_EQ(dotLevel, 0.0f);
 
     // A year at rest neither wraps nor wakes it.
     idleFrames = INT32_MAX;
