@@ -23,6 +23,10 @@ enum class InformationRequest { None, Usage, Version };
 
 extern const char* const firstParameterMessage;
 extern const char* const windowCaption;
+// Why the screen stays awake, as the desktop lists it beside the name.
+extern const char* const screenAwakeReason;
+// Set to 1 by the screensaver launchers: the run is a screensaver's.
+extern const char* const screensaverVariable;
 extern const char* const usageText;
 extern const char* const versionText; // "kronvale" and the version
 
@@ -43,6 +47,22 @@ void setScreenSize(int32_t width, int32_t height);
 
 void initGraphicsState(int32_t width, int32_t height);
 
+// Before SDL video starts: whether this is a screensaver's run, and SDL's
+// settings for the display asked for (scaling, monitor, screen blanking).
+void prepareVideo(const DisplayRequest& request);
+
+// Opens the display asked for, with the window's icon; on failure says why on
+// standard error and ends with status 1. Full-screen at a size the display
+// cannot take, the picture is letterboxed on the whole monitor.
+void openDisplayOrQuit(const DisplayRequest& request);
+
+// The window resized to this size by the user; the picture follows.
+void resizeDisplay(int32_t width, int32_t height);
+
+// F11: from the window to full-screen on the monitor, and back to the window
+// at its last size. Not in a screensaver's run.
+void switchFullscreen();
+
 // Builds the stroke font into fontBase; ends start-up with status 1 if OpenGL
 // has no display lists to give.
 void buildFontOrQuit();
@@ -57,16 +77,26 @@ void waitWhileMinimised();
 
 [[noreturn]] void runMainLoop();
 
-enum class InputResult { Continue, Quit };
+enum class InputResult { Continue, Quit, SwitchFullscreen, Resize };
 
-// Applies one event to the input state; says whether the program is to end.
+// Applies one event to the input state; says whether the program is to end,
+// or the display to change.
 InputResult handleEvent(const SDL_Event& event);
+
+// handleEvent, then whatever it asks for: the end, or a display change.
+void applyEvent(const SDL_Event& event);
 
 // Drains the event queue; ends the process on Escape or a close request.
 void pollInput();
 
 // One more frame without mouse activity; stops at the largest count.
 void countIdleFrame();
+
+// A screensaver's stand-in pointer: one step further round the display's
+// centre, a third of the way to its edges, a round every tourFrames frames.
+constexpr int32_t tourFrames = 5400; // a minute and a half at 60 frames a second
+extern int32_t tourFrame;            // how far round, 0 to tourFrames - 1
+void tourPointer();
 
 // Shuts SDL down and ends the process through the normal exit path.
 [[noreturn]] void quitProgram(int status);

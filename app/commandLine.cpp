@@ -8,6 +8,8 @@ const char* const firstParameterMessage =
     "First parameter was not either lowercase 'fullscreen' or "
     "'window' (no quotes), ignored.";
 const char* const windowCaption = "Kronvale";
+const char* const screenAwakeReason = "Showing the clock full-screen";
+const char* const screensaverVariable = "KRONVALE_SCREENSAVER";
 
 const char* const usageText =
     "Usage: kronvale [fullscreen | window] [WIDTH HEIGHT]\n"
@@ -25,6 +27,7 @@ const char* const usageText =
     "  pointer         Orbit: where the eye stands; Fly: turns and tilts the view\n"
     "  button 1 and 3  Orbit: zoom in and out; Fly: fly forward and back\n"
     "  space           switches between Orbit and Fly\n"
+    "  F11             switches between the window and full-screen\n"
     "  Escape          quits\n"
     "\n"
     "Exit status:\n"

@@ -1,10 +1,26 @@
-// Input events: the mouse state, the view mode, minimising and the requests to quit.
+// Input events: the mouse state, the view mode, minimising, the display's
+// changes and the requests to quit; and a screensaver's stand-in pointer.
 #include "app/app.h"
 
 #include <SDL.h>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 bool minimised = false;
+int32_t tourFrame = 0;
+
+namespace {
+
+// From the display's pixels to the picture's: the same unless it is letterboxed.
+int32_t inPicture(int32_t at, int32_t start, int32_t shown, int32_t size) {
+    if (shown == size) {
+        return at - start;
+    }
+    return static_cast<int32_t>(int64_t{at - start} * size / std::max(shown, 1));
+}
+
+} // namespace
 
 InputResult handleEvent(const SDL_Event& event) {
     switch (event.type) {
@@ -15,10 +31,13 @@ InputResult handleEvent(const SDL_Event& event) {
         if (event.key.keysym.sym == SDLK_SPACE) {
             viewMode = viewMode == Orbit ? Fly : Orbit;
         }
+        if (event.key.keysym.sym == SDLK_F11) {
+            return InputResult::SwitchFullscreen;
+        }
         break;
     case SDL_MOUSEMOTION:
-        mouseX = event.motion.x;
-        mouseY = event.motion.y;
+        mouseX = inPicture(event.motion.x, picture.left, picture.width, screenWidth);
+        mouseY = inPicture(event.motion.y, picture.top, picture.height, screenHeight);
         idleFrames = 0;
         break;
     case SDL_MOUSEBUTTONDOWN:
@@ -38,6 +57,13 @@ InputResult handleEvent(const SDL_Event& event) {
             minimised = event.active.gain == 0;
         }
         break;
+    case SDL_VIDEOEXPOSE:
+        // However a window manager shows the window again, it is seen.
+        minimised = false;
+        break;
+    case SDL_VIDEORESIZE:
+        minimised = false;
+        return InputResult::Resize;
     case SDL_QUIT:
         return InputResult::Quit;
     default:
@@ -46,12 +72,25 @@ InputResult handleEvent(const SDL_Event& event) {
     return InputResult::Continue;
 }
 
+void applyEvent(const SDL_Event& event) {
+    switch (handleEvent(event)) {
+    case InputResult::Quit:
+        quitProgram(0);
+    case InputResult::SwitchFullscreen:
+        switchFullscreen();
+        break;
+    case InputResult::Resize:
+        resizeDisplay(event.resize.w, event.resize.h);
+        break;
+    case InputResult::Continue:
+        break;
+    }
+}
+
 void pollInput() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
-        if (handleEvent(event) == InputResult::Quit) {
-            quitProgram(0);
-        }
+        applyEvent(event);
     }
 }
 
@@ -60,4 +99,11 @@ void countIdleFrame() {
     if (idleFrames < INT32_MAX) {
         ++idleFrames;
     }
+}
+
+void tourPointer() {
+    const double angle = 2.0 * 3.14159265358979323846 * tourFrame / tourFrames;
+    tourFrame = (tourFrame + 1) % tourFrames;
+    mouseX = halfWidth + static_cast<int32_t>(std::lround(halfWidth / 3.0 * std::cos(angle)));
+    mouseY = halfHeight - static_cast<int32_t>(std::lround(halfHeight / 3.0 * std::sin(angle)));
 }

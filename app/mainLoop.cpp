@@ -21,6 +21,9 @@ void runViewStep() {
 
 void runLoopPass() {
     pollInput();
+    if (screensaverRun) {
+        tourPointer();
+    }
     runViewStep();
     clockReading = readLocalTime();
     countIdleFrame();
@@ -32,9 +35,7 @@ void waitWhileMinimised() {
     // Nobody sees the frames of an iconified display: sleep until something happens.
     SDL_Event event;
     while (minimised && SDL_WaitEvent(&event)) {
-        if (handleEvent(event) == InputResult::Quit) {
-            quitProgram(0);
-        }
+        applyEvent(event);
     }
 }
 

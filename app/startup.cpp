@@ -32,18 +32,6 @@ void answerInformationRequest(int argc, char* argv[]) {
     }
 }
 
-// The SDL 1.2 compatibility layer draws OpenGL into an off-screen buffer and
-// scales it onto the display: a few milliseconds of CPU and some 20 MiB, and
-// since every animation here advances per frame, a slower clock. It is only
-// worth it full-screen at a size other than the desktop's, where it
-// letterboxes. Classic SDL 1.2 knows no such thing and ignores the variable.
-constexpr const char* scalingVariable = "SDL12COMPAT_OPENGL_SCALING";
-
-bool onCompatibilityLayer() {
-    const SDL_version* version = SDL_Linked_Version();
-    return version != nullptr && version->major == 1 && version->minor == 2 && version->patch >= 50;
-}
-
 // With no display to reach, SDL 2 underneath falls back to drawing off-screen,
 // where nobody could see the clock or press Escape. Unless asked for by name,
 // that counts as no video device at all.
@@ -67,74 +55,6 @@ void initVideoOrQuit() {
     }
 }
 
-// A window never needs the scaling; say so before video starts, which is
-// when the library reads it. The user's own setting stands.
-void chooseScalingForWindow(const DisplayRequest& request) {
-    if (!request.fullscreen) {
-        setEnvironmentDefault(scalingVariable, "0");
-    }
-}
-
-// The desktop's size, as video found it before any display was opened.
-struct DesktopSize {
-    int32_t width;
-    int32_t height;
-};
-
-DesktopSize readDesktopSize() {
-    const SDL_VideoInfo* desktop = SDL_GetVideoInfo();
-    return desktop != nullptr ? DesktopSize{desktop->current_w, desktop->current_h}
-                              : DesktopSize{0, 0};
-}
-
-// Full-screen at the desktop's own size the scaling would show nothing
-// either, but the desktop's size is known only once video has started:
-// start it again without.
-void dropScalingAtDesktopSize(DesktopSize desktop) {
-    if (!fullscreen || !onCompatibilityLayer() || std::getenv(scalingVariable) != nullptr ||
-        screenWidth != desktop.width || screenHeight != desktop.height) {
-        return;
-    }
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    setEnvironmentDefault(scalingVariable, "0");
-    initVideoOrQuit();
-}
-
-// Full-screen at any other size, the layer scales its picture to the whole
-// desktop, letterboxed, and leaves it to the window manager to make the
-// window that large; with none, the window keeps the size asked for and shows
-// a magnified corner of the picture.
-void letterboxWithoutWindowManager(DesktopSize desktop) {
-    if (fullscreen && onCompatibilityLayer() && desktop.width > 0 && desktop.height > 0) {
-        coverDesktop(desktop.width, desktop.height);
-    }
-}
-
-// No X11 window side is larger than this. Asked for far more, the library's
-// own size check can overflow and the first frame crashes; asked for this
-// much, it refuses plainly.
-constexpr int32_t largestDisplaySide = 32767;
-
-// SDL takes a zero side to mean the desktop's; ask for that size outright,
-// since full-screen a zero would otherwise open a display one pixel wide.
-int32_t displaySide(int32_t asked, int32_t desktopSide) {
-    return std::min(asked == 0 ? desktopSide : asked, largestDisplaySide);
-}
-
-void openDisplayOrQuit() {
-    const Uint32 flags = fullscreen ? (SDL_OPENGL | SDL_FULLSCREEN) : SDL_OPENGL;
-    SDL_Surface* display = SDL_SetVideoMode(screenWidth, screenHeight, 32, flags);
-    if (display == nullptr) {
-        std::fprintf(stderr, "Video mode set failed: %s\n", SDL_GetError());
-        quitProgram(1);
-    }
-    // Take what was really opened, so that neither the halves nor the aspect
-    // ratio can come out as 0.
-    if (display->w != screenWidth || display->h != screenHeight) {
-        setScreenSize(display->w, display->h);
-    }
-}
-
 } // namespace
 
 void setScreenSize(int32_t width, int32_t height) {
@@ -142,6 +62,7 @@ void setScreenSize(int32_t width, int32_t height) {
     screenHeight = height;
     halfWidth = width / 2;
     halfHeight = height / 2;
+    picture = PictureArea{0, 0, 0, width, height};
 }
 
 void initGraphicsState(int32_t width, int32_t height) {
@@ -172,7 +93,7 @@ void runKronvale(int argc, char* argv[]) {
     openStandardStreams();
     answerInformationRequest(argc, argv);
     const DisplayRequest request = parseCommandLine(argc, argv);
-    chooseScalingForWindow(request);
+    prepareVideo(request);
 
     initVideoOrQuit();
     // The defaults (full-screen, 1024 by 768) unless the command line says otherwise.
@@ -184,12 +105,7 @@ void runKronvale(int argc, char* argv[]) {
     if (!fullscreen) {
         SDL_WM_SetCaption(windowCaption, nullptr);
     }
-    const DesktopSize desktop = readDesktopSize();
-    setScreenSize(displaySide(request.width, desktop.width),
-                  displaySide(request.height, desktop.height));
-    dropScalingAtDesktopSize(desktop);
-    openDisplayOrQuit();
-    letterboxWithoutWindowManager(desktop);
+    openDisplayOrQuit(request);
     allocateTimeLabels();
     initGraphicsState(screenWidth, screenHeight);
     buildFontOrQuit();

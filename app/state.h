@@ -14,6 +14,21 @@ extern int32_t halfWidth;    // screenWidth / 2, truncated
 extern int32_t halfHeight;   // screenHeight / 2, truncated
 extern float aspectRatio;    // width / height, for every perspective projection
 
+// Where the picture lies in the display, in the display's pixels: all of it,
+// unless full-screen at a size the display cannot take letterboxes it there.
+struct PictureArea {
+    int32_t left;   // from the display's left edge
+    int32_t top;    // from its top edge, as the mouse counts
+    int32_t bottom; // from its bottom edge, as OpenGL's viewport counts
+    int32_t width;
+    int32_t height;
+};
+extern PictureArea picture;
+
+// A screensaver's run: nobody steers, so a stand-in pointer tours the
+// bundle and no dot is drawn.
+extern bool screensaverRun;
+
 // Local time of day, read at start-up and once per frame.
 extern TimeOfDay clockReading;
 

@@ -33,6 +33,15 @@ void setEnvironmentDefault(const char* name, const char* value);
 // library opens later can take their place.
 void openStandardStreams();
 
+// The size of a monitor, the primary one first, as the system lays them out;
+// false where that cannot be told.
+bool monitorSize(int index, int32_t& width, int32_t& height);
+
+// Makes sure the display's window carries the icon (square, rows of red,
+// green and blue bytes) where window managers look for it today, whichever
+// SDL opened it.
+void publishWindowIcon(const unsigned char* rgb, int size);
+
 // Full-screen on the SDL 1.2 compatibility layer: makes the display's window
 // cover the desktop of the given size where nobody else does (no window
 // manager), as the library's picture assumes.

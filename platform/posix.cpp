@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <X11/extensions/Xrandr.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 extern char** environ;
 
@@ -163,4 +165,67 @@ void coverDesktop(int32_t desktopWidth, int32_t desktopHeight) {
     XMoveResizeWindow(display, window, x, y, static_cast<unsigned int>(desktopWidth),
                       static_cast<unsigned int>(desktopHeight));
     XSync(display, False);
+}
+
+bool monitorSize(int index, int32_t& width, int32_t& height) {
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        return false;
+    }
+    int major = 0;
+    int minor = 0;
+    int count = 0;
+    XRRMonitorInfo* monitors = nullptr;
+    if (XRRQueryVersion(display, &major, &minor) && (major > 1 || minor >= 5)) {
+        monitors = XRRGetMonitors(display, DefaultRootWindow(display), True, &count);
+    }
+    const bool found = monitors != nullptr && index >= 0 && index < count;
+    if (found) {
+        width = monitors[index].width;
+        height = monitors[index].height;
+    }
+    if (monitors != nullptr) {
+        XRRFreeMonitors(monitors);
+    }
+    XCloseDisplay(display);
+    return found;
+}
+
+void publishWindowIcon(const unsigned char* rgb, int size) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWMInfo(&info) <= 0 || info.subsystem != SDL_SYSWM_X11 ||
+        info.info.x11.display == nullptr) {
+        return;
+    }
+    Display* display = info.info.x11.display;
+    // Classic SDL draws into a child of the window the window manager sees.
+    const Window window =
+        info.info.x11.wmwindow != 0 ? info.info.x11.wmwindow : info.info.x11.window;
+    const Atom icon = XInternAtom(display, "_NET_WM_ICON", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0;
+    unsigned long left = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, window, icon, 0, 2, False, XA_CARDINAL, &type, &format, &items,
+                           &left, &data) == Success &&
+        data != nullptr) {
+        XFree(data);
+        if (items > 0) {
+            return; // SDL put it there itself
+        }
+    }
+    // Width, height, then each pixel as opaque ARGB, one long each as X wants it.
+    std::vector<unsigned long> property{static_cast<unsigned long>(size),
+                                        static_cast<unsigned long>(size)};
+    for (int i = 0; i < size * size; ++i) {
+        const unsigned char* p = rgb + 3 * i;
+        property.push_back(0xFF000000ul | (static_cast<unsigned long>(p[0]) << 16) |
+                           (static_cast<unsigned long>(p[1]) << 8) | p[2]);
+    }
+    XChangeProperty(display, window, icon, XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(property.data()),
+                    static_cast<int>(property.size()));
+    XFlush(display);
 }

@@ -27,6 +27,15 @@ void openStandardStreams() {
     // gives it its own.
 }
 
+bool monitorSize(int, int32_t&, int32_t&) {
+    // SDL reports the primary monitor's size itself.
+    return false;
+}
+
+void publishWindowIcon(const unsigned char*, int) {
+    // SDL hands Windows the icon itself.
+}
+
 void coverDesktop(int32_t, int32_t) {
     // Windows sizes a full-screen window itself.
 }

@@ -22,7 +22,7 @@ void updateDotLevel() {
 
 void drawFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glViewport(0, 0, screenWidth, screenHeight);
+    glViewport(picture.left, picture.bottom, picture.width, picture.height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluPerspective(60.0, aspectRatio, 1.0, 1024.0);
@@ -50,12 +50,15 @@ void drawFrame() {
         chains[i]->draw();
     }
 
-    drawCursorDot();
+    // A screensaver's pointer is a stand-in nobody holds: no dot for it.
+    if (!screensaverRun) {
+        drawCursorDot();
+    }
     SDL_GL_SwapBuffers();
 }
 
 void drawCursorDot() {
-    glViewport(0, 0, screenWidth, screenHeight);
+    glViewport(picture.left, picture.bottom, picture.width, picture.height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluOrtho2D(0.0, screenWidth, screenHeight, 0.0);

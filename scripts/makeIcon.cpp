@@ -1,7 +1,8 @@
 // Draws Kronvale's application icon from the stroke font: three short chains
 // of glyphs rising from a cyan floor square, shading from cyan to dark red,
-// on white. Writes the same drawing as a 48 by 48 PNG, as SVG, and as a
-// Windows icon holding one 48 by 48 image at 24 bits per pixel.
+// on white. Writes the same drawing as a 48 by 48 PNG, as SVG, as a
+// Windows icon holding one 48 by 48 image at 24 bits per pixel, and as the
+// program's own copy of the pixels, which it gives its window.
 //
 //   kronvale_make_icon OUTPUT-DIRECTORY
 //
@@ -253,6 +254,19 @@ std::string svg(const std::vector<Line>& lines) {
     return out + "  </g>\n</svg>\n";
 }
 
+// The pixels as C++ array elements, row by row, red, green and blue.
+std::string includedPixels(const std::vector<uint8_t>& rgb) {
+    std::string out =
+        "// Drawn by scripts/make-icon: the 48 by 48 icon, rows of red, green and blue.\n";
+    char byte[8];
+    for (size_t i = 0; i < rgb.size(); ++i) {
+        std::snprintf(byte, sizeof byte, "%u,", static_cast<unsigned>(rgb[i]));
+        out += byte;
+        out += (i + 1) % (size * 3 / 4) == 0 ? "\n" : "";
+    }
+    return out;
+}
+
 bool write(const std::string& path, const std::string& data) {
     std::ofstream file(path, std::ios::binary);
     file.write(data.data(), static_cast<std::streamsize>(data.size()));
@@ -271,7 +285,8 @@ int main(int argc, char* argv[]) {
     const std::vector<uint8_t> pixels = render(lines);
     if (!write(directory + "/kronvale.png", png(pixels)) ||
         !write(directory + "/kronvale.ico", ico(pixels)) ||
-        !write(directory + "/kronvale.svg", svg(lines))) {
+        !write(directory + "/kronvale.svg", svg(lines)) ||
+        !write(directory + "/kronvaleIcon.inc", includedPixels(pixels))) {
         std::fprintf(stderr, "%s: cannot write the icon files into %s\n", argv[0], argv[1]);
         return 1;
     }

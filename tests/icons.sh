@@ -15,7 +15,7 @@ u32le() { echo $(($(u16le "$1" "$2") + 65536 * $(u16le "$1" $(($2 + 2))))); }
 u32be() { echo $(((($(u8 "$1" "$2") * 256 + $(u8 "$1" $(($2 + 1)))) * 256 + $(u8 "$1" $(($2 + 2)))) * 256 + $(u8 "$1" $(($2 + 3))))); }
 
 if "$make_icon" "$work"; then
-    for file in kronvale.png kronvale.svg kronvale.ico; do
+    for file in kronvale.png kronvale.svg kronvale.ico kronvaleIcon.inc; do
         if cmp -s "$work/$file" "$icons/$file"; then
             ok "$file is what the icon program draws"
         else

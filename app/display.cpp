@@ -1,0 +1,254 @@
+// The display: SDL's settings chosen before video starts, the display opened
+// at the size asked for on either SDL 1.2 (the compatibility layer over SDL 2,
+// or the classic library), and opened again when the window is resized or F11
+// switches between the window and full-screen.
+#include "app/app.h"
+
+#include "font/strokeFont.h"
+
+#include <SDL.h>
+#include <SDL_opengl.h>
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const unsigned char iconPixels[] = {
+#include "platform/icons/kronvaleIcon.inc"
+};
+constexpr int iconSize = 48;
+
+// The SDL 1.2 compatibility layer draws OpenGL into an off-screen buffer and
+// scales it onto the display: a few milliseconds of CPU and some 20 MiB, and
+// since every animation here advances per frame, a slower clock. It is only
+// worth it full-screen at a size other than the monitor's, where it
+// letterboxes. The layer reads the setting once, when video starts; classic
+// SDL 1.2 knows no such thing.
+constexpr const char* scalingVariable = "SDL12COMPAT_OPENGL_SCALING";
+
+// Which monitor full-screen goes to, as both SDL flavours read it; the first
+// (the primary) unless the user picks another.
+constexpr const char* monitorVariable = "SDL_VIDEO_FULLSCREEN_DISPLAY";
+
+struct Size {
+    int32_t width;
+    int32_t height;
+};
+
+Size desktop{0, 0};      // the monitor's size, found before any display opened
+Size lastWindow{0, 0};   // the window's size, for F11 to come back to
+Uint32 displayFlags = 0; // of the display open now
+bool captioned = false;
+
+bool onCompatibilityLayer() {
+    const SDL_version* version = SDL_Linked_Version();
+    return version != nullptr && version->major == 1 && version->minor == 2 && version->patch >= 50;
+}
+
+int monitorIndex() {
+    const char* chosen = std::getenv(monitorVariable);
+    return chosen != nullptr ? std::max(std::atoi(chosen), 0) : 0;
+}
+
+// Full-screen at the monitor's own size, as far as can be told before video starts.
+bool fullscreenAtMonitorSize(const DisplayRequest& request) {
+    int32_t width = 0;
+    int32_t height = 0;
+    return request.fullscreen && monitorSize(monitorIndex(), width, height) &&
+           (request.width == 0 || request.width == width) &&
+           (request.height == 0 || request.height == height);
+}
+
+// The compatibility layer reports the chosen monitor's size; classic SDL the
+// whole X screen, across every monitor, so ask the system which monitor it is.
+Size readDesktopSize() {
+    int32_t width = 0;
+    int32_t height = 0;
+    if (!onCompatibilityLayer() && monitorSize(monitorIndex(), width, height)) {
+        return Size{width, height};
+    }
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    return info != nullptr ? Size{info->current_w, info->current_h} : Size{0, 0};
+}
+
+// No X11 window side is larger than this. Asked for far more, the library's
+// own size check can overflow and the first frame crashes; asked for this
+// much, it refuses plainly.
+constexpr int32_t largestDisplaySide = 32767;
+
+// SDL takes a zero side to mean the desktop's; ask for that size outright,
+// since full-screen a zero would otherwise open a display one pixel wide.
+int32_t displaySide(int32_t asked, int32_t desktopSide) {
+    return std::min(asked == 0 ? desktopSide : asked, largestDisplaySide);
+}
+
+// Whether the display cannot be switched to this full-screen size, so that
+// classic SDL would leave a window of it in a corner of the screen.
+bool cannotSwitchTo(Size size) {
+    if (size.width == desktop.width && size.height == desktop.height) {
+        return false;
+    }
+    SDL_Rect** modes = SDL_ListModes(nullptr, SDL_OPENGL | SDL_FULLSCREEN);
+    if (modes == reinterpret_cast<SDL_Rect**>(-1)) {
+        return false;
+    }
+    for (int i = 0; modes != nullptr && modes[i] != nullptr; ++i) {
+        if (modes[i]->w == size.width && modes[i]->h == size.height) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The picture at the size asked for, scaled to fit the whole display and
+// centred between black bars, as the compatibility layer shows it.
+void letterbox(Size asked, Size display) {
+    const int64_t wide = int64_t{asked.width} * display.height;
+    const int64_t tall = int64_t{asked.height} * display.width;
+    picture.width =
+        wide >= tall ? display.width : static_cast<int32_t>(wide / std::max(asked.height, 1));
+    picture.height =
+        wide >= tall ? static_cast<int32_t>(tall / std::max(asked.width, 1)) : display.height;
+    picture.left = (display.width - picture.width) / 2;
+    picture.top = (display.height - picture.height) / 2;
+    picture.bottom = display.height - picture.top - picture.height;
+    // Both buffers black once; from then on nothing is drawn outside the picture.
+    glDisable(GL_SCISSOR_TEST);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glDrawBuffer(GL_FRONT_AND_BACK);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glDrawBuffer(GL_BACK);
+    glScissor(picture.left, picture.bottom, picture.width, picture.height);
+    glEnable(GL_SCISSOR_TEST);
+}
+
+void showIcon() {
+    // Rows of red, green and blue bytes, whichever way the machine orders words.
+    const bool big = SDL_BYTEORDER == SDL_BIG_ENDIAN;
+    SDL_Surface* icon = SDL_CreateRGBSurfaceFrom(
+        const_cast<unsigned char*>(iconPixels), iconSize, iconSize, 24, iconSize * 3,
+        big ? 0xFF0000 : 0x0000FF, 0x00FF00, big ? 0x0000FF : 0xFF0000, 0);
+    if (icon != nullptr) {
+        SDL_WM_SetIcon(icon, nullptr);
+        SDL_FreeSurface(icon);
+    }
+}
+
+SDL_Surface* setMode(Size size, Uint32 flags) {
+    SDL_Surface* display = SDL_SetVideoMode(size.width, size.height, 32, flags);
+    if (display != nullptr) {
+        displayFlags = flags;
+    }
+    return display;
+}
+
+// A display opened again, at another size or mode: the picture fills it. A new
+// mode may cost the OpenGL context (classic SDL on Windows), and with it the
+// state and the glyphs; nothing else notices.
+void reopen(Size size, Uint32 flags) {
+    const Size before{screenWidth, screenHeight};
+    const Uint32 beforeFlags = displayFlags;
+    SDL_Surface* display = setMode(size, flags);
+    if (display == nullptr) {
+        display = setMode(before, beforeFlags);
+    }
+    if (display == nullptr) {
+        std::fprintf(stderr, "Video mode set failed: %s\n", SDL_GetError());
+        quitProgram(1);
+    }
+    if (!fullscreen && !captioned) {
+        SDL_WM_SetCaption(windowCaption, nullptr);
+        captioned = true;
+    }
+    setScreenSize(display->w, display->h);
+    glDisable(GL_SCISSOR_TEST);
+    initGraphicsState(screenWidth, screenHeight);
+    if (glIsList(fontBase + '0') == GL_FALSE) {
+        buildFontOrQuit();
+    }
+}
+
+} // namespace
+
+void prepareVideo(const DisplayRequest& request) {
+    const char* asked = std::getenv(screensaverVariable);
+    screensaverRun = asked != nullptr && std::strcmp(asked, "1") == 0;
+    // Full-screen covers one monitor: classic SDL would otherwise span them all.
+    setEnvironmentDefault(monitorVariable, "0");
+    // A window or a screensaver leaves the user's blanking and lock alone;
+    // full-screen keeps the screen awake like a clock on the wall, and says so
+    // in Kronvale's name.
+    if (screensaverRun || !request.fullscreen) {
+        setEnvironmentDefault("SDL_VIDEO_ALLOW_SCREENSAVER", "1");
+    }
+    setEnvironmentDefault("SDL_APP_NAME", windowCaption);
+    setEnvironmentDefault("SDL_SCREENSAVER_INHIBIT_ACTIVITY_NAME", screenAwakeReason);
+    if (!request.fullscreen || fullscreenAtMonitorSize(request)) {
+        setEnvironmentDefault(scalingVariable, "0");
+    }
+}
+
+void openDisplayOrQuit(const DisplayRequest& request) {
+    desktop = readDesktopSize();
+    const Size asked{displaySide(request.width, desktop.width),
+                     displaySide(request.height, desktop.height)};
+    lastWindow = asked;
+    captioned = !fullscreen;
+    if (!screensaverRun) {
+        showIcon();
+    }
+    const bool letterboxed = fullscreen && !onCompatibilityLayer() && desktop.width > 0 &&
+                             desktop.height > 0 && cannotSwitchTo(asked);
+    const Uint32 flags = fullscreen       ? SDL_OPENGL | SDL_FULLSCREEN
+                         : screensaverRun ? SDL_OPENGL
+                                          : SDL_OPENGL | SDL_RESIZABLE;
+    SDL_Surface* display = setMode(letterboxed ? desktop : asked, flags);
+    if (display == nullptr) {
+        std::fprintf(stderr, "Video mode set failed: %s\n", SDL_GetError());
+        quitProgram(1);
+    }
+    // Take what was really opened, so that neither the halves nor the aspect
+    // ratio can come out as 0.
+    setScreenSize(letterboxed ? asked.width : display->w, letterboxed ? asked.height : display->h);
+    if (letterboxed) {
+        letterbox(asked, Size{display->w, display->h});
+    }
+    if (!screensaverRun) {
+        publishWindowIcon(iconPixels, iconSize);
+    }
+    // Full-screen at another size, the layer scales its picture to the whole
+    // desktop, letterboxed, and leaves it to a window manager to make the
+    // window that large.
+    if (fullscreen && onCompatibilityLayer() && desktop.width > 0 && desktop.height > 0) {
+        coverDesktop(desktop.width, desktop.height);
+    }
+}
+
+void resizeDisplay(int32_t width, int32_t height) {
+    if (fullscreen || (displayFlags & SDL_RESIZABLE) == 0 || width <= 0 || height <= 0 ||
+        (width == screenWidth && height == screenHeight)) {
+        return;
+    }
+    reopen(Size{width, height}, displayFlags);
+    lastWindow = Size{screenWidth, screenHeight};
+}
+
+void switchFullscreen() {
+    if (screensaverRun) {
+        return;
+    }
+    if (fullscreen) {
+        fullscreen = false;
+        reopen(lastWindow, SDL_OPENGL | SDL_RESIZABLE);
+        return;
+    }
+    if (desktop.width <= 0 || desktop.height <= 0) {
+        return;
+    }
+    lastWindow = Size{screenWidth, screenHeight};
+    fullscreen = true;
+    reopen(desktop, SDL_OPENGL | SDL_FULLSCREEN);
+}
