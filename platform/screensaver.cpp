@@ -112,12 +112,9 @@ int SDLCALL filterEvent(const SDL_Event* event) {
     switch (activeFilter.judge(*event)) {
     case ScreensaverInput::Pass:
         return 1;
-    case ScreensaverInput::Dismiss: {
-        SDL_Event quit{};
-        quit.type = SDL_QUIT;
-        SDL_PushEvent(&quit);
+    case ScreensaverInput::Dismiss:
+        requestQuit();
         return 0;
-    }
     case ScreensaverInput::Drop:
     default:
         return 0;
@@ -125,6 +122,18 @@ int SDLCALL filterEvent(const SDL_Event* event) {
 }
 
 } // namespace
+
+void requestQuit() {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+}
+
+void judgeOutsideInput(const SDL_Event& event) {
+    if (activeFilter.judge(event) == ScreensaverInput::Dismiss) {
+        requestQuit();
+    }
+}
 
 void installScreensaverInputFilter(ScreensaverAction action, PointerReader pointer) {
     activeFilter = ScreensaverInputFilter(action, pointer);

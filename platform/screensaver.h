@@ -60,3 +60,10 @@ private:
 // has started (starting it clears any filter); a dismissing event becomes a
 // quit request, which the program answers by ending with status 0.
 void installScreensaverInputFilter(ScreensaverAction action, PointerReader pointer);
+
+// Input that reached one of the screensaver's own windows rather than SDL's,
+// judged by the same filter: a dismissing one asks the program to quit.
+void judgeOutsideInput(const SDL_Event& event);
+
+// Asks the program to end, as closing its window would: with status 0.
+void requestQuit();

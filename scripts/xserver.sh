@@ -2,6 +2,9 @@
 # scripts that must neither need a desktop nor touch one. Sourced.
 #
 #   start_private_x [WIDTHxHEIGHT]   starts it (1024x768 by default) and exports DISPLAY
+#   start_two_monitors               instead, Xorg with two 1280x1024 monitors side by
+#                                    side, the left one primary (needs root and Xorg's
+#                                    dummy driver)
 #   stop_private_x                   stops it; it also dies with the shell that started it
 
 private_x_pid=
@@ -16,6 +19,41 @@ start_private_x() {
     setpriv --pdeathsig KILL -- Xvfb -displayfd 9 -screen 0 "${size}x24" -nolisten tcp -noreset \
         9> "$private_x_dir/display" 2> "$private_x_dir/log" &
     private_x_pid=$!
+    wait_for_private_x
+}
+
+start_two_monitors() {
+    private_x_dir=$(mktemp -d "${TMPDIR:-/tmp}/kronvale-x.XXXXXX")
+    # One virtual screen whose outputs the dummy driver makes up; the monitors
+    # are two of them, given a mode and placed.
+    cat > "$private_x_dir/xorg.conf" << 'CONFIG'
+Section "Device"
+    Identifier "dummy"
+    Driver "dummy"
+    VideoRam 256000
+EndSection
+Section "Screen"
+    Identifier "screen"
+    Device "dummy"
+    DefaultDepth 24
+    SubSection "Display"
+        Depth 24
+        Virtual 4096 2048
+    EndSubSection
+EndSection
+CONFIG
+    setpriv --pdeathsig KILL -- Xorg -displayfd 9 -config "$private_x_dir/xorg.conf" -noreset \
+        -nolisten tcp -logfile "$private_x_dir/xorg.log" 9> "$private_x_dir/display" \
+        > "$private_x_dir/log" 2>&1 &
+    private_x_pid=$!
+    wait_for_private_x || return 1
+    xrandr --newmode kronvale1280 108.00 1280 1328 1440 1688 1024 1025 1028 1066 +hsync +vsync &&
+        xrandr --addmode DUMMY0 kronvale1280 && xrandr --addmode DUMMY1 kronvale1280 &&
+        xrandr --output DUMMY0 --mode kronvale1280 --pos 0x0 --primary \
+            --output DUMMY1 --mode kronvale1280 --right-of DUMMY0
+}
+
+wait_for_private_x() {
     local _
     for _ in $(seq 400); do
         if [ -s "$private_x_dir/display" ]; then
@@ -25,7 +63,7 @@ start_private_x() {
         kill -0 "$private_x_pid" 2> /dev/null || break
         sleep 0.05
     done
-    echo "Xvfb did not start:" >&2
+    echo "The X server did not start:" >&2
     cat "$private_x_dir/log" >&2
     return 1
 }

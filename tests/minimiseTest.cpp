@@ -24,6 +24,10 @@ TEST_F(Activation, IconifyingSetsMinimisedAndOnlyARestoreClearsIt) {
     }
     EXPECT_EQ(idleFrames, 0);
     EXPECT_EQ(viewMode, Orbit);
+    // A window manager that shows the window again without saying so: drawn into, it is seen.
+    minimised = true;
+    handleEvent(ofType(SDL_VIDEOEXPOSE));
+    EXPECT_FALSE(minimised);
 }
 
 TEST_F(EventQueue, NotMinimisedTheLoopGoesOnAtOnce) {

@@ -31,6 +31,9 @@ private:
 struct SavedState {
     Kept<int32_t> width{screenWidth}, height{screenHeight}, halfW{halfWidth}, halfH{halfHeight};
     Kept<float> aspect{aspectRatio};
+    Kept<PictureArea> area{picture};
+    Kept<bool> saver{screensaverRun};
+    Kept<int32_t> tour{tourFrame};
     Kept<TimeOfDay> clock{clockReading};
     Kept<int32_t> x{mouseX}, y{mouseY}, idle{idleFrames}, mode{viewMode};
     Kept<bool> left{leftButtonDown}, right{rightButtonDown}, iconified{minimised},

@@ -57,6 +57,10 @@ std::string kronvalePath() {
 }
 
 [[noreturn]] void runKronvale(const char* width, const char* height) {
+    // A screensaver's run (the program's KRONVALE_SCREENSAVER): the eye tours
+    // on its own, and the screensaver that started it is never held off.
+    setenv("KRONVALE_SCREENSAVER", "1", 1);
+    setenv("SDL_VIDEO_ALLOW_SCREENSAVER", "1", 1);
     const std::string program = kronvalePath();
     const char* argv[] = {"kronvale", "window", width, height, nullptr};
     if (width == nullptr) {

@@ -7,6 +7,7 @@
 #include <SDL.h>
 #include <cstdio>
 #include <string>
+#include <vector>
 #include <windows.h>
 
 namespace {
@@ -17,30 +18,91 @@ HWND previewHost = nullptr;
 // SDL cannot see that, so a thread timer looks and asks the program to quit.
 void CALLBACK checkPreviewHost(HWND, UINT, UINT_PTR, DWORD) {
     if (!IsWindow(previewHost)) {
-        SDL_Event quit{};
-        quit.type = SDL_QUIT;
-        SDL_PushEvent(&quit);
+        requestQuit();
     }
 }
 
-// SDL can only draw into a window of this process: a child of the host,
-// covering it, is that window, and goes away with it.
-HWND createPreviewWindow(HWND host, int width, int height) {
+// The other monitors' covers: no picture, since one split across a seam is
+// worse than none, but input there ends the screensaver all the same.
+LRESULT CALLBACK coverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    SDL_Event event{};
+    switch (message) {
+    case WM_MOUSEMOVE:
+        event.type = SDL_MOUSEMOTION;
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        event.type = SDL_MOUSEBUTTONDOWN;
+        break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        event.type = SDL_KEYDOWN;
+        break;
+    case WM_SETCURSOR:
+        SetCursor(nullptr);
+        return TRUE;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    judgeOutsideInput(event);
+    return 0;
+}
+
+// A window of this process, as SDL needs one to draw in: a child covering the
+// preview's host, or a topmost popup covering a monitor.
+HWND createWindow(const char* className, WNDPROC procedure, HWND parent, const RECT& area) {
     WNDCLASSA windowClass{};
     windowClass.style = CS_OWNDC;
-    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "KronvalePreview";
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    windowClass.lpszClassName = className;
     RegisterClassA(&windowClass);
-    return CreateWindowExA(0, windowClass.lpszClassName, "",
-                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, width,
-                           height, host, nullptr, windowClass.hInstance, nullptr);
+    const DWORD style = parent != nullptr
+                            ? WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN
+                            : WS_POPUP | WS_VISIBLE;
+    const DWORD extended = parent != nullptr ? 0 : WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+    return CreateWindowExA(extended, className, "Kronvale", style, area.left, area.top,
+                           area.right - area.left, area.bottom - area.top, parent, nullptr,
+                           windowClass.hInstance, nullptr);
+}
+
+BOOL CALLBACK addMonitor(HMONITOR, HDC, LPRECT area, LPARAM monitors) {
+    reinterpret_cast<std::vector<RECT>*>(monitors)->push_back(*area);
+    return TRUE;
+}
+
+// Every monitor covered: the primary one by the window SDL will draw in,
+// returned; every other by a black cover of its own.
+HWND coverMonitors() {
+    std::vector<RECT> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&monitors));
+    const POINT origin{0, 0};
+    MONITORINFO primary{};
+    primary.cbSize = sizeof primary;
+    GetMonitorInfoA(MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY), &primary);
+    for (const RECT& area : monitors) {
+        if (!EqualRect(&area, &primary.rcMonitor)) {
+            createWindow("KronvaleCover", coverProc, nullptr, area);
+        }
+    }
+    return createWindow("KronvaleScreen", DefWindowProcA, nullptr, primary.rcMonitor);
 }
 
 PointerPosition systemPointer() {
     POINT where{0, 0};
     GetCursorPos(&where);
     return PointerPosition{where.x, where.y};
+}
+
+// SDL draws into the given window, and the run is a screensaver's: the eye
+// tours by itself and SDL holds off no screensaver, this one least of all.
+void drawInto(HWND window) {
+    const std::string id = std::to_string(reinterpret_cast<uintptr_t>(window));
+    _putenv_s("SDL_WINDOWID", id.c_str());
+    _putenv_s(screensaverVariable, "1");
+    _putenv_s("SDL_VIDEO_ALLOW_SCREENSAVER", "1");
 }
 
 // Video started here, so that the filter is in place before the first event;
@@ -52,13 +114,13 @@ void startVideoWithFilter(ScreensaverAction action) {
     }
 }
 
-[[noreturn]] void runWith(const char* program, const char* mode, int width, int height) {
+[[noreturn]] void runWith(const char* program, int width, int height) {
     static std::string widthText, heightText;
     widthText = std::to_string(width);
     heightText = std::to_string(height);
     static char* argv[5];
     argv[0] = const_cast<char*>(program);
-    argv[1] = const_cast<char*>(mode);
+    argv[1] = const_cast<char*>("window");
     argv[2] = const_cast<char*>(widthText.c_str());
     argv[3] = const_cast<char*>(heightText.c_str());
     argv[4] = nullptr;
@@ -76,10 +138,20 @@ int main(int argc, char* argv[]) {
     case ScreensaverAction::Unknown:
         showMessageBox(screensaverTitle, screensaverUsage);
         return 1;
-    case ScreensaverAction::Show:
-        // A size of 0 by 0 is the desktop's.
+    case ScreensaverAction::Show: {
+        // Windows of its own rather than a full-screen mode: no mode change,
+        // nothing that confines or moves the pointer, and every monitor covered.
+        HWND screen = coverMonitors();
+        RECT area;
+        if (screen == nullptr || !GetClientRect(screen, &area)) {
+            std::fprintf(stderr, "No window for the screensaver: error %lu\n", GetLastError());
+            return 1;
+        }
+        SetForegroundWindow(screen);
+        drawInto(screen);
         startVideoWithFilter(request.action);
-        runWith(argv[0], "fullscreen", 0, 0);
+        runWith(argv[0], area.right - area.left, area.bottom - area.top);
+    }
     case ScreensaverAction::Preview: {
         previewHost = reinterpret_cast<HWND>(static_cast<uintptr_t>(request.window));
         RECT area;
@@ -88,18 +160,15 @@ int main(int argc, char* argv[]) {
                          static_cast<unsigned long long>(request.window));
             return 1;
         }
-        const int width = area.right - area.left;
-        const int height = area.bottom - area.top;
-        HWND preview = createPreviewWindow(previewHost, width, height);
+        HWND preview = createWindow("KronvalePreview", DefWindowProcA, previewHost, area);
         if (preview == nullptr) {
             std::fprintf(stderr, "No window for the preview: error %lu\n", GetLastError());
             return 1;
         }
-        const std::string id = std::to_string(reinterpret_cast<uintptr_t>(preview));
-        _putenv_s("SDL_WINDOWID", id.c_str());
+        drawInto(preview);
         SetTimer(nullptr, 0, 100, checkPreviewHost);
         startVideoWithFilter(request.action);
-        runWith(argv[0], "window", width, height);
+        runWith(argv[0], area.right - area.left, area.bottom - area.top);
     }
     }
     return 1;
