@@ -12,6 +12,11 @@
 float dotLevel = 0.0f;
 
 void updateDotLevel() {
+    // A screensaver's pointer is a stand-in nobody holds: its dot stays at rest.
+    if (screensaverRun) {
+        dotLevel = 0.0f;
+        return;
+    }
     // 100 in a frame that handled a mouse event, one less for every frame since.
     const float target = static_cast<float>(101 - idleFrames);
     dotLevel = dotLevel + (target - dotLevel) * 0.1f;
@@ -50,10 +55,7 @@ void drawFrame() {
         chains[i]->draw();
     }
 
-    // A screensaver's pointer is a stand-in nobody holds: no dot for it.
-    if (!screensaverRun) {
-        drawCursorDot();
-    }
+    drawCursorDot();
     SDL_GL_SwapBuffers();
 }
 

@@ -47,10 +47,12 @@ CONFIG
         > "$private_x_dir/log" 2>&1 &
     private_x_pid=$!
     wait_for_private_x || return 1
+    # Listed once at the end: Wine, for one, sees only the first monitor otherwise.
     xrandr --newmode kronvale1280 108.00 1280 1328 1440 1688 1024 1025 1028 1066 +hsync +vsync &&
         xrandr --addmode DUMMY0 kronvale1280 && xrandr --addmode DUMMY1 kronvale1280 &&
         xrandr --output DUMMY0 --mode kronvale1280 --pos 0x0 --primary \
-            --output DUMMY1 --mode kronvale1280 --right-of DUMMY0
+            --output DUMMY1 --mode kronvale1280 --right-of DUMMY0 &&
+        xrandr --listmonitors
 }
 
 wait_for_private_x() {

@@ -214,4 +214,9 @@ TEST_F(CursorDot, FadesInWhileMovingAndOutAtRest) {
     idleFrames = 0;
     updateDotLevel();
     EXPECT_FLOAT_EQ(dotLevel, 100.1f);
+    // A screensaver's stand-in pointer never shows, however fresh.
+    screensaverRun = true;
+    idleFrames = 1;
+    updateDotLevel();
+    EXPECT_EQ(dotLevel, 0.0f);
 }

@@ -50,15 +50,39 @@ start_xvfb() {
     }
 }
 
-# wait_until SECONDS COMMAND...: runs COMMAND every 20 ms until it succeeds;
-# fails once the deadline has passed.
+# start_monitors: instead, an X server with two 1280 by 1024 monitors side by
+# side, the left one primary, its root painted so that a monitor nothing
+# covers shows $untouched.
+start_monitors() {
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "skip - a server of two monitors is Xorg, which needs root (the test command runs as root)"
+        finish
+    fi
+    for tool in Xorg xrandr xsetroot; do
+        command -v "$tool" > /dev/null || {
+            echo "FAIL: $tool is missing; run the test command (make test) to install it"
+            exit 1
+        }
+    done
+    start_two_monitors > "$work/xrandr.log" 2>&1 || {
+        echo "FAIL: the two monitors did not come up"
+        cat "$work/xrandr.log"
+        exit 1
+    }
+    xsetroot -solid '#336699'
+    untouched=51,102,153
+}
+
+# wait_until SECONDS COMMAND...: runs COMMAND every 50 ms until it succeeds;
+# fails once the deadline has passed. Checking costs the program under test
+# next to no CPU: the clock is the shell's own.
 wait_until() {
     local deadline
-    deadline=$(($(date +%s%N) + $(awk -v s="$1" 'BEGIN { printf "%.0f", s * 1e9 }')))
+    deadline=$((${EPOCHREALTIME/./} + $(awk -v s="$1" 'BEGIN { printf "%.0f", s * 1e6 }')))
     shift
     until "$@"; do
-        [ "$(date +%s%N)" -lt "$deadline" ] || return 1
-        sleep 0.02
+        [ "${EPOCHREALTIME/./}" -lt "$deadline" ] || return 1
+        sleep 0.05
     done
 }
 
@@ -209,12 +233,20 @@ screenshot() {
 
 # measure X Y WIDTH HEIGHT: takes a screenshot and sets the variables of
 # the pixel counter for that rectangle (white, cyan, tip, grey, black,
-# nonwhite, cyanx, cyany, left, right, top, bottom, pixels).
+# nonwhite, cyanx, cyany, left, right, top, bottom, pixels); the one before
+# it is kept.
 measure() {
+    [ ! -f "$work/screen.ppm" ] || mv "$work/screen.ppm" "$work/before.ppm"
     import -window root -depth 8 "ppm:$work/screen.ppm"
     local line
     line=$("$HELPERS/kronvale_pixel_stats" "$work/screen.ppm" "$@") || return 1
     eval "$line"
+}
+
+# moved_since X Y WIDTH HEIGHT: measure, and set moved to how many pixels
+# there turned from the floor's cyan to white or back since the last measure.
+moved_since() {
+    measure "$@" && eval "$("$HELPERS/kronvale_pixel_stats" "$work/screen.ppm" "$@" "$work/before.ppm")"
 }
 
 # mostly_white WHAT X Y WIDTH HEIGHT: the scene on white, as every frame shows it.
@@ -228,6 +260,13 @@ mostly_white() {
     else
         fail "$what: $white of $pixels pixels white"
     fi
+}
+
+# colours X Y WIDTH HEIGHT: the distinct colours of the last measured
+# screenshot in that rectangle, as "R,G,B" words.
+colours() {
+    convert "$work/screen.ppm" -crop "$3x$4+$1+$2" +repage -unique-colors -depth 8 txt:- |
+        sed -n 's/^[^(]*(\([0-9]*,[0-9]*,[0-9]*\).*/\1/p' | tr '\n' ' ' | sed 's/ $//'
 }
 
 # pixel X Y: "R,G,B" of the last screenshot at that point.

@@ -1,41 +1,70 @@
 // Counts what a screenshot shows in a rectangle: white, the floor's cyan, the
 // tips' dark red, the dot's grey, black (the bare screen, or bars around a
-// letterboxed picture), and where the cyan and the non-white lie.
-// Reads a binary PPM; prints one line of name=value pairs.
+// letterboxed picture), and where the cyan and the non-white lie; given an
+// earlier screenshot too, how many pixels turned from the floor's cyan to
+// white or back (what a label passing over the floor never does).
+// Reads binary PPMs; prints one line of name=value pairs.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
 
+namespace {
+
+struct Image {
+    int width = 0, height = 0;
+    std::vector<unsigned char> rgb;
+};
+
+bool read(const char* path, Image& image) {
+    std::ifstream in(path, std::ios::binary);
+    std::string magic;
+    int maxValue = 0;
+    in >> magic >> image.width >> image.height >> maxValue;
+    in.get();
+    if (!in || magic != "P6" || maxValue != 255 || image.width <= 0 || image.height <= 0) {
+        std::fprintf(stderr, "not an 8-bit binary PPM: %s\n", path);
+        return false;
+    }
+    image.rgb.resize(static_cast<size_t>(image.width) * image.height * 3);
+    in.read(reinterpret_cast<char*>(image.rgb.data()),
+            static_cast<std::streamsize>(image.rgb.size()));
+    if (!in) {
+        std::fprintf(stderr, "image data cut short: %s\n", path);
+    }
+    return static_cast<bool>(in);
+}
+
+bool is(const unsigned char* p, int r, int g, int b) {
+    return p[0] == r && p[1] == g && p[2] == b;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
-    if (argc != 2 && argc != 6) {
-        std::fprintf(stderr, "usage: %s IMAGE.ppm [X Y WIDTH HEIGHT]\n", argv[0]);
+    if (argc != 2 && argc != 6 && argc != 7) {
+        std::fprintf(stderr, "usage: %s IMAGE.ppm [X Y WIDTH HEIGHT [BEFORE.ppm]]\n", argv[0]);
         return 2;
     }
-    std::ifstream in(argv[1], std::ios::binary);
-    std::string magic;
-    int width = 0, height = 0, maxValue = 0;
-    in >> magic >> width >> height >> maxValue;
-    in.get();
-    if (!in || magic != "P6" || maxValue != 255 || width <= 0 || height <= 0) {
-        std::fprintf(stderr, "%s: not an 8-bit binary PPM: %s\n", argv[0], argv[1]);
+    Image image, before;
+    if (!read(argv[1], image) || (argc == 7 && !read(argv[6], before))) {
         return 1;
     }
-    std::vector<unsigned char> rgb(static_cast<size_t>(width) * height * 3);
-    in.read(reinterpret_cast<char*>(rgb.data()), static_cast<std::streamsize>(rgb.size()));
-    if (!in) {
-        std::fprintf(stderr, "%s: image data cut short: %s\n", argv[0], argv[1]);
+    if (argc == 7 && (before.width != image.width || before.height != image.height)) {
+        std::fprintf(stderr, "%s: the two screenshots differ in size\n", argv[0]);
         return 1;
     }
+    const int width = image.width, height = image.height;
+    const std::vector<unsigned char>& rgb = image.rgb;
     int x0 = 0, y0 = 0, w = width, h = height;
-    if (argc == 6) {
+    if (argc >= 6) {
         x0 = std::atoi(argv[2]);
         y0 = std::atoi(argv[3]);
         w = std::atoi(argv[4]);
         h = std::atoi(argv[5]);
     }
-    long pixels = 0, white = 0, cyan = 0, tip = 0, grey = 0, black = 0;
+    long pixels = 0, white = 0, cyan = 0, tip = 0, grey = 0, black = 0, moved = 0;
     double cyanX = 0, cyanY = 0;
     int minX = -1, maxX = -1, minY = -1, maxY = -1;
     for (int y = y0; y < y0 + h; ++y) {
@@ -43,9 +72,15 @@ int main(int argc, char* argv[]) {
             if (x < 0 || y < 0 || x >= width || y >= height) {
                 continue;
             }
-            const unsigned char* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
+            const size_t at = (static_cast<size_t>(y) * width + x) * 3;
+            const unsigned char* p = &rgb[at];
             const int r = p[0], g = p[1], b = p[2];
             ++pixels;
+            if (!before.rgb.empty()) {
+                const unsigned char* q = &before.rgb[at];
+                moved += (is(p, 0, 255, 255) && is(q, 255, 255, 255)) ||
+                         (is(p, 255, 255, 255) && is(q, 0, 255, 255));
+            }
             if (r == 255 && g == 255 && b == 255) {
                 ++white;
                 continue;
@@ -75,8 +110,8 @@ int main(int argc, char* argv[]) {
         }
     }
     std::printf("pixels=%ld white=%ld cyan=%ld tip=%ld grey=%ld black=%ld nonwhite=%ld "
-                "cyanx=%.2f cyany=%.2f left=%d right=%d top=%d bottom=%d\n",
+                "cyanx=%.2f cyany=%.2f left=%d right=%d top=%d bottom=%d moved=%ld\n",
                 pixels, white, cyan, tip, grey, black, pixels - white, cyan ? cyanX / cyan : -1.0,
-                cyan ? cyanY / cyan : -1.0, minX, maxX, minY, maxY);
+                cyan ? cyanY / cyan : -1.0, minX, maxX, minY, maxY, moved);
     return 0;
 }

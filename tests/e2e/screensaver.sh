@@ -96,6 +96,29 @@ else
 fi
 stop_program 2
 
+# Left alone, a screensaver tours the bundle: once the eye has long settled
+# where a still pointer would leave it, the floor square still moves on
+# screen (pixels of it turn white, or white ones cyan; the labels swaying
+# over it never do that). The pointer nobody moved has no dot in the corner,
+# where a window's shows in its first frames.
+use_faketime "2026-12-08 00:00:03"
+launch -window-id "$id"
+wait_frames 20
+measure 100 100 3 3
+expect_eq "no dot in the corner" 0 "$grey"
+wait_frames 550
+measure 100 100 640 400
+wait_frames 650
+moved_since 100 100 640 400
+if [ "$moved" -gt 0 ]; then
+    ok "left alone, the view moves on ($moved pixels of the floor moved)"
+else
+    fail "left alone, the view moves on: the floor stood still"
+fi
+stop_program 2
+launch_env=()
+launch_preload=
+
 launch --window-id 0x7fffff0
 wait_exit 2
 expect_eq "a window that does not exist: status 1" 1 "$exit_status"

@@ -5,6 +5,7 @@
 //                       /p, and lives until the window is closed
 //   box TITLE           waits up to ten seconds for a message box with that
 //                       title and prints its text (status 1 if none came)
+//   monitors            prints how many monitors Windows sees
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -89,6 +90,10 @@ int main(int argc, char* argv[]) {
     if (argc == 3 && std::strcmp(argv[1], "box") == 0) {
         return box(argv[2]);
     }
-    std::fprintf(stderr, "usage: %s host WIDTH HEIGHT | box TITLE\n", argv[0]);
+    if (argc == 2 && std::strcmp(argv[1], "monitors") == 0) {
+        std::printf("%d\n", GetSystemMetrics(SM_CMONITORS));
+        return 0;
+    }
+    std::fprintf(stderr, "usage: %s host WIDTH HEIGHT | box TITLE | monitors\n", argv[0]);
     return 2;
 }

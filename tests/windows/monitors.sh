@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# kronvale.scr /s under Wine on two 1280 by 1024 monitors side by side: the
+# scene on the primary one, the other black, up for as long as nobody
+# touches anything (the pointer left on the second monitor), ended by a key.
+. "$(dirname "$0")/lib.sh"
+start_monitors
+
+# Wine takes in a new server's monitors as its first program starts there.
+wait_until 60 eval '[ "$("$wine_run" "$windows_helper" monitors 2> /dev/null | tr -d "\r")" = 2 ]' ||
+    fail "Wine sees two monitors"
+
+xdotool mousemove 1900 500
+count_frames
+launch_windows kronvale.scr /s
+launch_env=()
+if screen=$(find_window_at 1280x1024+0+0) && cover=$(find_window_at 1280x1024+1280+0); then
+    ok "/s covers both monitors"
+    if wait_scene 0 0 1280 1024; then
+        ok "the scene on the primary one ($white white, $cyan cyan, $tip dark red of $pixels)"
+    else
+        fail "the scene on the primary one (${white:-?} white, ${cyan:-?} cyan, ${tip:-?} dark red)"
+    fi
+    expect_eq "the other one black" 0,0,0 "$(colours 1280 0 1280 1024)"
+    # It once ended by itself within five seconds, having moved the pointer.
+    if wait_frames 300 && running; then
+        ok "left alone for three hundred frames, it stays up"
+    else
+        fail "left alone, it stays up (${exit_status:-running})"
+    fi
+    expect_eq "the pointer stays where it was" 1900,500 "$(pointer_position)"
+    press_key "$screen" a
+    expect_eq "a key ends it with status 0" 0 "$exit_status"
+else
+    fail "/s covers both monitors: $(xwininfo -root -tree | grep -c 1280x1024) windows of a monitor's size"
+fi
+
+finish
