@@ -107,12 +107,12 @@ press_ok() {
 
 # wait_scene X Y WIDTH HEIGHT: waits up to thirty seconds for the scene to
 # show there as it does once the eye has flown in: mostly white, with more
-# than a few pixels of cyan and of dark red; the counts are left in the
-# variables of measure.
+# than a few pixels of cyan and of dark red, and none black; the counts are
+# left in the variables of measure.
 wait_scene() {
     for _ in $(seq 150); do
         if measure "$@" && [ "$white" -gt $((pixels * 9 / 10)) ] && [ "$white" -lt "$pixels" ] &&
-            [ "$cyan" -gt 20 ] && [ "$tip" -gt 20 ]; then
+            [ "$cyan" -gt 20 ] && [ "$tip" -gt 20 ] && [ "$black" = 0 ]; then
             return 0
         fi
         running || return 1

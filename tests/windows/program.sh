@@ -22,12 +22,14 @@ else
 fi
 
 # A bare Windows has its system libraries and nothing of the compiler's.
-for program in kronvale.exe kronvale.scr; do
+# The screensaver paints the monitors it shows nothing on black (GDI32).
+for needs in "kronvale.exe:GLU32.dll KERNEL32.dll OPENGL32.dll SDL.dll USER32.dll msvcrt.dll" \
+    "kronvale.scr:GDI32.dll GLU32.dll KERNEL32.dll OPENGL32.dll SDL.dll USER32.dll msvcrt.dll"; do
+    program=${needs%%:*}
     headers=$($prefix-objdump -p "$folder/$program")
     expect_eq "$program is a 64-bit Windows GUI program" "yes" \
         "$(grep -q 'Magic.*020b' <<< "$headers" && grep -q 'Subsystem.*(Windows GUI)' <<< "$headers" && echo yes)"
-    expect_eq "$program needs only Windows' own libraries and SDL.dll" \
-        "GLU32.dll KERNEL32.dll OPENGL32.dll SDL.dll USER32.dll msvcrt.dll" \
+    expect_eq "$program needs only Windows' own libraries and SDL.dll" "${needs#*:}" \
         "$(awk '/DLL Name:/ { print $3 }' <<< "$headers" | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
 done
 imports=$($prefix-objdump -p "$folder/kronvale.exe" | awk '/DLL Name:/ { dll = $3 } NF == 3 && $1 ~ /^[0-9a-f]+$/ { print $3 }')
@@ -111,6 +113,53 @@ wait_exit 30
 expect_eq "a display that cannot open ends it with status 1" 1 "$exit_status"
 expect_eq "and the line in stderr.txt beside the program" \
     "Video mode set failed: Invalid width or height"$'\r' "$(stderr_file)"
+
+# scene_in WHAT WINDOW: the scene, labels and all, fills the window as it is
+# now (the window manager may still be placing it).
+scene_in() {
+    local w h x y
+    filled() {
+        IFS=x+ read -r w h x y <<< "$(geometry "$1")"
+        measure "$x" "$y" "$w" "$h" && [ "$white" -gt $((pixels * 9 / 10)) ] &&
+            [ "$cyan" -gt 20 ] && [ "$tip" -gt 20 ] && [ "$black" = 0 ]
+    }
+    if wait_until 30 filled "$2"; then
+        ok "$1: the scene fills ${w}x$h ($cyan cyan, $tip dark red)"
+    else
+        fail "$1: the scene fills ${w}x$h (${cyan:-?} cyan, ${tip:-?} dark red, ${black:-?} black)"
+    fi
+}
+
+# On a desktop: the window carries the icon, resizes and maximises with the
+# scene filling it (the new mode costs the OpenGL context, and the labels are
+# built again), and F11 goes full-screen and back.
+start_window_manager
+launch_windows kronvale.exe window 640 480
+if window=$(find_windows_window Kronvale); then
+    expect_eq "the window carries the icon" "Icon (48 x 48):" \
+        "$(xprop -id "$window" _NET_WM_ICON | sed -n 's/^_NET_WM_ICON(CARDINAL) = \t//p')"
+    scene_in "opened" "$window"
+    xdotool windowsize "$window" 900 500
+    wait_until 15 eval '[ "$(geometry "$window" | cut -d+ -f1)" = 900x500 ]'
+    scene_in "resized" "$window"
+    wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
+    wait_until 15 eval '[ "$(geometry "$window" | cut -dx -f1)" = 1024 ]'
+    scene_in "maximised" "$window"
+    wmctrl -i -r "$window" -b remove,maximized_vert,maximized_horz
+    wait_until 15 eval '[ "$(geometry "$window" | cut -d+ -f1)" = 900x500 ]'
+    focus "$window"
+    xdotool key F11
+    wait_until 15 eval '[ "$(geometry "$window")" = 1024x768+0+0 ]'
+    scene_in "F11: full-screen" "$window"
+    focus "$window"
+    xdotool key F11
+    wait_until 15 eval '[ "$(geometry "$window" | cut -d+ -f1)" = 900x500 ]'
+    scene_in "F11 again: the window at its size" "$window"
+    press_key "$window" Escape
+    expect_eq "Escape ends it with status 0" 0 "$exit_status"
+else
+    fail "a window opens under a window manager"
+fi
 
 if [ -n "${KRONVALE_SCREENSHOTS:-}" ]; then
     cp "$work"/*.png "$KRONVALE_SCREENSHOTS"/ 2> /dev/null
