@@ -85,10 +85,13 @@ int32_t displaySide(int32_t asked, int32_t desktopSide) {
     return std::min(asked == 0 ? desktopSide : asked, largestDisplaySide);
 }
 
-// Whether the display cannot be switched to this full-screen size, so that
-// classic SDL would leave a window of it in a corner of the screen.
+// Whether the display cannot be switched to this full-screen size, which fits
+// on the monitor, so that classic SDL would leave a window of it in a corner.
+// Sizes no monitor could show are for SDL to refuse.
 bool cannotSwitchTo(Size size) {
-    if (size.width == desktop.width && size.height == desktop.height) {
+    if (size.width <= 0 || size.height <= 0 || size.width > desktop.width ||
+        size.height > desktop.height ||
+        (size.width == desktop.width && size.height == desktop.height)) {
         return false;
     }
     SDL_Rect** modes = SDL_ListModes(nullptr, SDL_OPENGL | SDL_FULLSCREEN);

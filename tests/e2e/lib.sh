@@ -218,6 +218,19 @@ geometry() {
         END { printf "%sx%s+%s+%s\n", w, h, x, y }'
 }
 
+# covering GEOMETRY: the geometry ("1280x1024+0+0") of a shown top-level
+# window, if one has exactly that; classic SDL covers the screen full-screen
+# with a window of its own beside the one a window manager frames.
+covering() {
+    local id
+    for id in $(xwininfo -root -children | awk '$1 ~ /^0x/ { print $1 }'); do
+        if [ "$(geometry "$id")" = "$1" ] && xwininfo -id "$id" | grep -q IsViewable; then
+            echo "$1"
+            return
+        fi
+    done
+}
+
 window_name() {
     xwininfo -id "$1" | sed -n 's/^xwininfo: Window id: [^ ]* //p'
 }
