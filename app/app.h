@@ -1,11 +1,14 @@
 // The application shell: start-up, command line, main loop, input and shutdown.
 #pragma once
 
-#include "app/state.h"
+#include "records/records.h"
 
 #include <cstdint>
 
 union SDL_Event;
+
+enum ViewMode : int32_t { Orbit = 0, Fly = 1 };
+extern int32_t viewMode; // a ViewMode: 0 or 1; the space key switches it
 
 extern bool fullscreen; // the display was opened full-screen
 extern bool minimised;  // the display is iconified: nobody sees a frame

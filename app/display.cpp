@@ -1,10 +1,12 @@
 // The display: SDL's settings chosen before video starts, the display opened
-// at the size asked for on either SDL 1.2 (the compatibility layer over SDL 2,
-// or the classic library), and opened again when the window is resized or F11
-// switches between the window and full-screen.
+// at the size asked for with its initial graphics state, and opened again
+// when the window is resized or F11 switches between the window and
+// full-screen.
 #include "app/app.h"
 
+#include "app/sdlLibraries.h"
 #include "font/strokeFont.h"
+#include "platform/platform.h"
 
 #include <SDL.h>
 #include <SDL_opengl.h>
@@ -21,58 +23,12 @@ const unsigned char iconPixels[] = {
 };
 constexpr int iconSize = 48;
 
-// The SDL 1.2 compatibility layer draws OpenGL into an off-screen buffer and
-// scales it onto the display: a few milliseconds of CPU and some 20 MiB, and
-// since every animation here advances per frame, a slower clock. It is only
-// worth it full-screen at a size other than the monitor's, where it
-// letterboxes. The layer reads the setting once, when video starts; classic
-// SDL 1.2 knows no such thing.
-constexpr const char* scalingVariable = "SDL12COMPAT_OPENGL_SCALING";
-
-// Which monitor full-screen goes to, as both SDL flavours read it; the first
-// (the primary) unless the user picks another.
-constexpr const char* monitorVariable = "SDL_VIDEO_FULLSCREEN_DISPLAY";
-
-struct Size {
-    int32_t width;
-    int32_t height;
-};
+using Size = DisplaySize;
 
 Size desktop{0, 0};      // the monitor's size, found before any display opened
 Size lastWindow{0, 0};   // the window's size, for F11 to come back to
 Uint32 displayFlags = 0; // of the display open now
 bool captioned = false;
-
-bool onCompatibilityLayer() {
-    const SDL_version* version = SDL_Linked_Version();
-    return version != nullptr && version->major == 1 && version->minor == 2 && version->patch >= 50;
-}
-
-int monitorIndex() {
-    const char* chosen = std::getenv(monitorVariable);
-    return chosen != nullptr ? std::max(std::atoi(chosen), 0) : 0;
-}
-
-// Full-screen at the monitor's own size, as far as can be told before video starts.
-bool fullscreenAtMonitorSize(const DisplayRequest& request) {
-    int32_t width = 0;
-    int32_t height = 0;
-    return request.fullscreen && monitorSize(monitorIndex(), width, height) &&
-           (request.width == 0 || request.width == width) &&
-           (request.height == 0 || request.height == height);
-}
-
-// The compatibility layer reports the chosen monitor's size; classic SDL the
-// whole X screen, across every monitor, so ask the system which monitor it is.
-Size readDesktopSize() {
-    int32_t width = 0;
-    int32_t height = 0;
-    if (!onCompatibilityLayer() && monitorSize(monitorIndex(), width, height)) {
-        return Size{width, height};
-    }
-    const SDL_VideoInfo* info = SDL_GetVideoInfo();
-    return info != nullptr ? Size{info->current_w, info->current_h} : Size{0, 0};
-}
 
 // No X11 window side is larger than this. Asked for far more, the library's
 // own size check can overflow and the first frame crashes; asked for this
@@ -83,27 +39,6 @@ constexpr int32_t largestDisplaySide = 32767;
 // since full-screen a zero would otherwise open a display one pixel wide.
 int32_t displaySide(int32_t asked, int32_t desktopSide) {
     return std::min(asked == 0 ? desktopSide : asked, largestDisplaySide);
-}
-
-// Whether the display cannot be switched to this full-screen size, which fits
-// on the monitor, so that classic SDL would leave a window of it in a corner.
-// Sizes no monitor could show are for SDL to refuse.
-bool cannotSwitchTo(Size size) {
-    if (size.width <= 0 || size.height <= 0 || size.width > desktop.width ||
-        size.height > desktop.height ||
-        (size.width == desktop.width && size.height == desktop.height)) {
-        return false;
-    }
-    SDL_Rect** modes = SDL_ListModes(nullptr, SDL_OPENGL | SDL_FULLSCREEN);
-    if (modes == reinterpret_cast<SDL_Rect**>(-1)) {
-        return false;
-    }
-    for (int i = 0; modes != nullptr && modes[i] != nullptr; ++i) {
-        if (modes[i]->w == size.width && modes[i]->h == size.height) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // The picture at the size asked for, scaled to fit the whole display and
@@ -176,11 +111,33 @@ void reopen(Size size, Uint32 flags) {
 
 } // namespace
 
+void setScreenSize(int32_t width, int32_t height) {
+    screenWidth = width;
+    screenHeight = height;
+    halfWidth = width / 2;
+    halfHeight = height / 2;
+    picture = PictureArea{0, 0, 0, width, height};
+}
+
+void initGraphicsState(int32_t width, int32_t height) {
+    aspectRatio = static_cast<float>(static_cast<double>(width) / static_cast<double>(height));
+    glShadeModel(GL_SMOOTH);
+    glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
+    glClearDepth(1.0);
+    glDisable(GL_DEPTH_TEST);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
+    glEnable(GL_TEXTURE_2D);
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60.0, aspectRatio, 1.0, 1024.0);
+}
+
 void prepareVideo(const DisplayRequest& request) {
     const char* asked = std::getenv(screensaverVariable);
     screensaverRun = asked != nullptr && std::strcmp(asked, "1") == 0;
-    // Full-screen covers one monitor: classic SDL would otherwise span them all.
-    setEnvironmentDefault(monitorVariable, "0");
+    chooseLibrarySettings(request);
     // A window or a screensaver leaves the user's blanking and lock alone;
     // full-screen keeps the screen awake like a clock on the wall, and says so
     // in Kronvale's name.
@@ -189,9 +146,6 @@ void prepareVideo(const DisplayRequest& request) {
     }
     setEnvironmentDefault("SDL_APP_NAME", windowCaption);
     setEnvironmentDefault("SDL_SCREENSAVER_INHIBIT_ACTIVITY_NAME", screenAwakeReason);
-    if (!request.fullscreen || fullscreenAtMonitorSize(request)) {
-        setEnvironmentDefault(scalingVariable, "0");
-    }
 }
 
 void openDisplayOrQuit(const DisplayRequest& request) {
@@ -203,8 +157,7 @@ void openDisplayOrQuit(const DisplayRequest& request) {
     if (!screensaverRun) {
         showIcon();
     }
-    const bool letterboxed = fullscreen && !onCompatibilityLayer() && desktop.width > 0 &&
-                             desktop.height > 0 && cannotSwitchTo(asked);
+    const bool letterboxed = fullscreen && letterboxedByKronvale(asked, desktop);
     const Uint32 flags = fullscreen       ? SDL_OPENGL | SDL_FULLSCREEN
                          : screensaverRun ? SDL_OPENGL
                                           : SDL_OPENGL | SDL_RESIZABLE;
@@ -222,11 +175,8 @@ void openDisplayOrQuit(const DisplayRequest& request) {
     if (!screensaverRun) {
         publishWindowIcon(iconPixels, iconSize);
     }
-    // Full-screen at another size, the layer scales its picture to the whole
-    // desktop, letterboxed, and leaves it to a window manager to make the
-    // window that large.
-    if (fullscreen && onCompatibilityLayer() && desktop.width > 0 && desktop.height > 0) {
-        coverDesktop(desktop.width, desktop.height);
+    if (fullscreen) {
+        coverDesktop(desktop);
     }
 }
 

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdint>
 
+int32_t viewMode = Orbit;
+bool fullscreen = true;
 bool minimised = false;
 int32_t tourFrame = 0;
 

@@ -2,6 +2,7 @@
 #include "app/app.h"
 
 #include "camera/camera.h"
+#include "platform/platform.h"
 #include "scene/scene.h"
 
 #include <SDL.h>

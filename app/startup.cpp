@@ -1,10 +1,11 @@
-// Start-up: SDL video, the command line, the display and the initial graphics
-// state, then every long-lived object in a fixed order.
+// Start-up, step by step: the command line, SDL video, the display and its
+// initial graphics state, then every long-lived object in a fixed order.
 #include "app/app.h"
 
 #include "camera/camera.h"
 #include "clock/timeLabels.h"
 #include "font/strokeFont.h"
+#include "platform/platform.h"
 #include "scene/scene.h"
 
 #include <SDL.h>
@@ -13,8 +14,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-
-bool fullscreen = true;
 
 namespace {
 
@@ -56,29 +55,6 @@ void initVideoOrQuit() {
 }
 
 } // namespace
-
-void setScreenSize(int32_t width, int32_t height) {
-    screenWidth = width;
-    screenHeight = height;
-    halfWidth = width / 2;
-    halfHeight = height / 2;
-    picture = PictureArea{0, 0, 0, width, height};
-}
-
-void initGraphicsState(int32_t width, int32_t height) {
-    aspectRatio = static_cast<float>(static_cast<double>(width) / static_cast<double>(height));
-    glShadeModel(GL_SMOOTH);
-    glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
-    glClearDepth(1.0);
-    glDisable(GL_DEPTH_TEST);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
-    glEnable(GL_TEXTURE_2D);
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(60.0, aspectRatio, 1.0, 1024.0);
-}
 
 void buildFontOrQuit() {
     fontBase = buildStrokeFont();

@@ -1,7 +1,7 @@
 // The camera and the two view modes that steer it from the mouse.
 #pragma once
 
-#include "camera/vec3.h"
+#include "records/vec3.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // single-precision arithmetic; nothing is drawn here.
 #include "camera/camera.h"
 
-#include "app/state.h"
+#include "records/records.h"
 
 #include <cmath>
 #include <cstdint>

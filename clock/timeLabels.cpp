@@ -1,7 +1,7 @@
 // The ten time labels of the last ten seconds.
 #include "clock/timeLabels.h"
 
-#include "app/state.h"
+#include "records/records.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 // The ten time labels of the last ten seconds, rebuilt from the clock reading every frame.
 #pragma once
 
-#include "platform/platform.h"
+#include "records/timeOfDay.h"
 
 #include <cstdint>
 

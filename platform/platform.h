@@ -2,14 +2,9 @@
 // pointer, and the standard streams.
 #pragma once
 
-#include <cstdint>
+#include "records/timeOfDay.h"
 
-// A time of day; the date plays no part anywhere in the program.
-struct TimeOfDay {
-    int32_t hour;   // 0 to 23
-    int32_t minute; // 0 to 59
-    int32_t second; // 0 to 59 (60 only if the system reports a leap second)
-};
+#include <cstdint>
 
 // The local time of day. The program links the system's clock; tests link one
 // they set themselves.
@@ -41,8 +36,3 @@ bool monitorSize(int index, int32_t& width, int32_t& height);
 // green and blue bytes) where window managers look for it today, whichever
 // SDL opened it.
 void publishWindowIcon(const unsigned char* rgb, int size);
-
-// Full-screen on the SDL 1.2 compatibility layer: makes the display's window
-// cover the desktop of the given size where nobody else does (no window
-// manager), as the library's picture assumes.
-void coverDesktop(int32_t desktopWidth, int32_t desktopHeight);

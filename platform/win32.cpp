@@ -35,7 +35,3 @@ bool monitorSize(int, int32_t&, int32_t&) {
 void publishWindowIcon(const unsigned char*, int) {
     // SDL hands Windows the icon itself.
 }
-
-void coverDesktop(int32_t, int32_t) {
-    // Windows sizes a full-screen window itself.
-}

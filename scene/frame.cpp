@@ -1,7 +1,7 @@
 // One frame: the scene through the camera, then the cursor dot over it.
 #include "scene/scene.h"
 
-#include "app/state.h"
+#include "records/records.h"
 #include "camera/camera.h"
 #include "clock/timeLabels.h"
 

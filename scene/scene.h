@@ -1,7 +1,7 @@
 // The scene: the swaying label chains, and the drawing of each frame.
 #pragma once
 
-#include "camera/vec3.h"
+#include "records/vec3.h"
 
 #include <cstdint>
 #include <memory>

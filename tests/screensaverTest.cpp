@@ -1,6 +1,6 @@
 // Kronvale as a Windows screensaver: the command lines Windows gives it, and
 // which input ends it or is kept from the camera.
-#include "platform/screensaver.h"
+#include "platform/windows/screensaver.h"
 
 #include <SDL.h>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // turned into the program's own before handing over to it.
 #include "app/app.h"
 #include "platform/platform.h"
-#include "platform/screensaver.h"
+#include "platform/windows/screensaver.h"
 
 #include <SDL.h>
 #include <cstdio>

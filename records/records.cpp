@@ -1,5 +1,5 @@
 // The program-wide screen, clock and input records, as they stand before start-up.
-#include "app/state.h"
+#include "records/records.h"
 
 int32_t screenWidth = 1024;
 int32_t screenHeight = 768;
@@ -16,4 +16,3 @@ int32_t mouseY = 0;
 bool leftButtonDown = false;
 bool rightButtonDown = false;
 int32_t idleFrames = 0;
-int32_t viewMode = Orbit;

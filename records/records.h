@@ -1,9 +1,10 @@
-// The program-wide records the lower folders read: the screen, the clock
-// reading and the input state. The shell writes them; clock/, camera/ and
-// scene/ only read them.
+// The program-wide records every part reads: the screen, the clock reading
+// and the input state. The shell writes them; clock/, camera/ and scene/
+// only read them.
 #pragma once
 
-#include "platform/platform.h"
+#include "records/timeOfDay.h"
+#include "records/vec3.h"
 
 #include <cstdint>
 
@@ -32,12 +33,9 @@ extern bool screensaverRun;
 // Local time of day, read at start-up and once per frame.
 extern TimeOfDay clockReading;
 
-enum ViewMode : int32_t { Orbit = 0, Fly = 1 };
-
 // Input state, written only by the input events.
 extern int32_t mouseX;       // pixels from the display's left edge, as the last motion reported
 extern int32_t mouseY;       // pixels from the top edge, growing downward
 extern bool leftButtonDown;  // mouse button 1
 extern bool rightButtonDown; // mouse button 3
 extern int32_t idleFrames; // frames since the last mouse motion or button event, this one included
-extern int32_t viewMode;   // a ViewMode: 0 or 1
