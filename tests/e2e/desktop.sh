@@ -61,9 +61,5 @@ expect_eq "F11 again: back to the window at its size" 900x500 "$(geometry "$win"
 fills "the window again"
 expect_eq "still captioned" '"Kronvale"' "$(window_name "$win")"
 
-focus "$win"
-xdotool key Escape
-wait_exit 5
-expect_eq "Escape ends it with status 0" 0 "$exit_status"
-expect_eq "nothing on standard error" "" "$(stderr_text)"
+quits_on_escape "the window" "$win"
 finish

@@ -8,7 +8,7 @@ check_failure() {
     local what=$1 prefix=$2 text
     shift 2
     launch "$@"
-    wait_exit 5
+    wait_exit
     expect_eq "$what: status 1" 1 "$exit_status"
     text=$(stderr_text)
     expect_eq "$what: one line on standard error" 1 "$(printf '%s\n' "$text" | wc -l)"
@@ -23,7 +23,7 @@ check_failure "unknown video driver" "Video initialization failed: " window 800 
 # Without a display SDL would fall back to drawing where nobody sees it.
 launch_env=(DISPLAY= WAYLAND_DISPLAY=)
 launch window 800 600
-wait_exit 5
+wait_exit
 expect_eq "no display at all: status 1" 1 "$exit_status"
 # Classic SDL 1.2 has no off-screen driver and fails later, at opening the display.
 case "$(grep '^Video' "$work/stderr")" in
@@ -40,12 +40,12 @@ if sdl_is_compat; then
         fail "off-screen drawing when asked for by name ($(stderr_text))"
     fi
 else
-    wait_exit 5
+    wait_exit
     expect_eq "classic SDL has no off-screen driver: says so, status 1" \
         "1 Video initialization failed: " "$exit_status $(grep -o '^Video initialization failed: ' "$work/stderr")"
 fi
 kill -TERM "$kronvale_pid" 2> /dev/null
-wait_exit 1
+wait_exit
 launch_env=()
 check_failure "negative size" "Video mode set failed: " window -5 -5
 check_failure "negative size full-screen" "Video mode set failed: " fullscreen -5 -5

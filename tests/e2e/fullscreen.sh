@@ -17,7 +17,7 @@ check_fullscreen() {
     else
         fail "'$1' opens a display ($(stderr_text))"
     fi
-    stop_program 1
+    stop_program
     expect_eq "'$1' ends with status 0" 0 "$exit_status"
     expect_eq "'$1' writes nothing to standard error" "" "$(stderr_text)"
 }
@@ -48,7 +48,7 @@ check_scaled_display() {
     else
         fail "$1: a display opens ($(stderr_text))"
     fi
-    stop_program 1
+    stop_program
     expect_eq "$1: ends with status 0" 0 "$exit_status"
 }
 
@@ -74,7 +74,7 @@ if wait_until 30 eval 'dialog=$(xdotool search --onlyvisible --name "^Error$" 2>
     check_scaled_display "Window 800 600 after OK"
 else
     fail "a dialog titled Error appears"
-    stop_program 1
+    stop_program
 fi
 
 finish

@@ -1,23 +1,27 @@
 #!/usr/bin/env bash
-# Installing as a user does, from a build of its own: what `make run` builds
-# installs into a prefix, every file where a Linux desktop looks for it, the
-# menu entry, metadata and manual page valid, the installed program running,
-# and uninstalling removing it all again; then `make deb`'s package: its
-# files, its dependencies, lintian, and installing, running and removing it.
+# Installing as a user does: what `make run` builds installs into a prefix,
+# every file where a Linux desktop looks for it, the menu entry, metadata and
+# manual page valid, the installed program running, and uninstalling
+# removing it all again; then `make deb`'s package: its files, its
+# dependencies, lintian, and installing, running and removing it. All from
+# the tests' own build folder, which the commands configure one way: the
+# list of what was installed, which uninstall reads, is put back as it was.
 . "$(dirname "$0")/lib.sh"
 
-source_dir=$(cd "$(dirname "$0")/../.." && pwd)
-build=$work/build
+source_dir=$kronvale_root
+build=$(cd "$(dirname "$KRONVALE")" && pwd)
 prefix=$work/prefix
 id=org.kronvale.Kronvale
-version=$(sed -n 's/^project(Kronvale VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")
+version=$(kronvale_version)
+need desktop-file-validate appstreamcli groff mandoc identify xmllint lintian dpkg-deb
 
-for tool in desktop-file-validate appstreamcli groff mandoc identify xmllint lintian dpkg-deb; do
-    if ! command -v "$tool" > /dev/null 2>&1; then
-        echo "FAIL: $tool is missing; run the test command (make test) to install it"
-        exit 1
-    fi
-done
+manifest=$build/install_manifest.txt
+if [ -f "$manifest" ]; then
+    cp "$manifest" "$work/manifest"
+    trap 'cp "$work/manifest" "$manifest"; cleanup' EXIT
+else
+    trap 'rm -f "$manifest"; cleanup' EXIT
+fi
 
 # run_installed PROGRAM WHAT: the program opens a window, draws and quits on Escape.
 run_installed() {
@@ -32,16 +36,15 @@ run_installed() {
         read -r w h x y < <(geometry "$win" | tr 'x+' '  ')
         mostly_white "$2 draws the scene" "$x" "$y" "$w" "$h"
         xdotool mousemove $((x + 10)) $((y + 10))
-        focus "$win"
-        xdotool key Escape
-        wait_exit 2
-        expect_eq "$2 quits on Escape with status 0" 0 "$exit_status"
+        quits_on_escape "$2" "$win"
     else
         fail "$2 opens a window ($(stderr_text))"
     fi
 }
 
-# What `make run` builds, here without starting the clock.
+# What `make run` builds, here without starting the clock: the two programs
+# it puts in place again.
+rm -f "$build/kronvale" "$build/kronvale-screensaver"
 if KRONVALE_BUILD_DIR=$build "$source_dir/scripts/run" --version > "$work/run.log" 2>&1; then
     expect_eq "make run's build starts the program" "kronvale $version" "$(tail -n 1 "$work/run.log")"
 else
@@ -149,7 +152,7 @@ fi
 expect_eq "uninstalling leaves no file behind" "" "$(find "$prefix" -type f | sed "s|^$prefix/||")"
 
 # The Debian package, from the same tree.
-manifest=$(cat "$build/install_manifest.txt")
+listed=$(cat "$manifest" 2> /dev/null)
 if package=$(KRONVALE_BUILD_DIR=$build "$source_dir/scripts/deb" 2> "$work/deb.log" | tail -n 1) &&
     [ -f "$package" ]; then
     ok "make deb writes $(basename "$package")"
@@ -160,7 +163,7 @@ else
 fi
 expect_eq "it is named by name, version and architecture" \
     "kronvale_${version}_$(dpkg --print-architecture).deb" "$(basename "$package")"
-expect_eq "it leaves the list uninstall reads alone" "$manifest" "$(cat "$build/install_manifest.txt")"
+expect_eq "it leaves the list uninstall reads alone" "$listed" "$(cat "$manifest" 2> /dev/null)"
 # Under /usr what the prefix got, with Debian's own spellings of a few.
 packaged_files=$(echo $installed_files | tr ' ' '\n' | sed 's|^|/usr/|; s|/usr/share/man/man6/kronvale.6|&.gz|; /doc\/kronvale\/LICENSE/d')
 packaged_files="$packaged_files
@@ -219,7 +222,7 @@ else
         fail "apt-get install ./$(basename "$package")"
         cat "$work/apt.log"
     fi
-    listed=$(dpkg -L kronvale 2> /dev/null)
+    owned=$(dpkg -L kronvale 2> /dev/null)
     missing=
     for file in $packaged_files; do
         [ -e "$file" ] || missing="$missing $file"
@@ -229,7 +232,7 @@ else
     DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq kronvale > "$work/apt.log" 2>&1 ||
         fail "apt-get purge kronvale: $(cat "$work/apt.log")"
     left=
-    for file in $listed; do
+    for file in $owned; do
         [ -f "$file" ] || [ -L "$file" ] && left="$left $file"
     done
     expect_eq "removing it leaves none of its files" "" "$left"

@@ -10,7 +10,8 @@
 
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/../checks.sh"
-. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xserver.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/../../tools/xserver.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/../../tools/build.sh"
 
 KRONVALE=${1:?usage: $0 PATH-TO-KRONVALE TEST-HELPERS-FOLDER PATH-TO-FRAME-PROBE}
 HELPERS=${2:?usage: $0 PATH-TO-KRONVALE TEST-HELPERS-FOLDER PATH-TO-FRAME-PROBE}
@@ -33,14 +34,28 @@ cleanup() {
 }
 trap cleanup EXIT
 
-for tool in Xvfb xdotool xwininfo import convert perl setpriv; do
-    if ! command -v "$tool" > /dev/null 2>&1; then
-        echo "FAIL: $tool is missing; run the test command (make test) to install it"
-        exit 1
-    fi
-done
-
+# need TOOL...: every one is there, or the test fails at once saying which.
+need() {
+    local tool
+    for tool in "$@"; do
+        if ! command -v "$tool" > /dev/null 2>&1; then
+            echo "FAIL: $tool is missing; run the test command (make test) to install it"
+            exit 1
+        fi
+    done
+}
+need Xvfb xdotool xwininfo import convert perl setpriv
 perl=$(command -v perl)
+
+# How long a program may take to end once asked to: the one deadline the
+# tests give it. A sanitized build checks for leaks on the way out, and Wine
+# winds down a whole Windows process: both get longer.
+exit_deadline=5
+if ldd "$KRONVALE" 2> /dev/null | grep -q libasan; then
+    exit_deadline=30
+elif [ -z "$FRAME_PROBE" ]; then
+    exit_deadline=15
+fi
 
 # start_xvfb [WIDTHxHEIGHT]: the test's own X server, 1024 by 768 unless given.
 start_xvfb() {
@@ -58,12 +73,7 @@ start_monitors() {
         echo "skip - a server of two monitors is Xorg, which needs root (the test command runs as root)"
         finish
     fi
-    for tool in Xorg xrandr xsetroot; do
-        command -v "$tool" > /dev/null || {
-            echo "FAIL: $tool is missing; run the test command (make test) to install it"
-            exit 1
-        }
-    done
+    need Xorg xrandr xsetroot
     start_two_monitors > "$work/xrandr.log" 2>&1 || {
         echo "FAIL: the two monitors did not come up"
         cat "$work/xrandr.log"
@@ -93,7 +103,7 @@ launch() {
         kill -KILL "$kronvale_pid" 2> /dev/null
         wait "$kronvale_pid" 2> /dev/null
     fi
-    rm -f "$work/probe"
+    rm -f "$work/probe" "$work/hud/fps"
     local preload="$FRAME_PROBE $launch_preload ${LD_PRELOAD:-}"
     if [ -z "$FRAME_PROBE" ]; then
         preload="$launch_preload ${LD_PRELOAD:-}"
@@ -107,15 +117,24 @@ launch() {
     launched+=("$kronvale_pid")
 }
 
-running() {
-    [ -n "$kronvale_pid" ] && [ -e "/proc/$kronvale_pid" ] &&
-        [ "$(awk '{print $3}' "/proc/$kronvale_pid/stat" 2> /dev/null)" != "Z" ]
+# alive PID: whether that process still runs (not ended, nor a zombie).
+alive() {
+    [ -n "$1" ] && [ -e "/proc/$1" ] && [ "$(awk '{print $3}' "/proc/$1/stat" 2> /dev/null)" != Z ]
 }
 
-# wait_exit SECONDS: waits for the program to end; sets exit_status
-# (or "running" if it is still going when the time is up, and then kills it).
+# running, ended: whether the launched program still runs, or has ended.
+running() {
+    alive "$kronvale_pid"
+}
+ended() {
+    ! running
+}
+
+# wait_exit [SECONDS]: waits for the program to end, up to exit_deadline
+# unless told; sets exit_status (or "running" if it is still going when the
+# time is up, and then kills it).
 wait_exit() {
-    wait_until "$1" eval '! running' || true
+    wait_until "${1:-$exit_deadline}" ended || true
     if running; then
         exit_status=running
         kill -KILL "$kronvale_pid" 2> /dev/null
@@ -127,10 +146,20 @@ wait_exit() {
     kronvale_pid=
 }
 
-# stop_program SECONDS: SIGTERM, then wait_exit.
+# stop_program: SIGTERM, then wait_exit.
 stop_program() {
     kill -TERM "$kronvale_pid" 2> /dev/null
-    wait_exit "$1"
+    wait_exit
+}
+
+# quits_on_escape WHAT WINDOW: Escape in the window ends the program with
+# status 0 and nothing on standard error.
+quits_on_escape() {
+    focus "$2"
+    xdotool key Escape
+    wait_exit
+    expect_eq "$1: Escape ends it with status 0" 0 "$exit_status"
+    expect_eq "$1: nothing on standard error" "" "$(stderr_text)"
 }
 
 # probe_value FIELD [FILE]: one of the frame probe's counts (see
@@ -152,16 +181,29 @@ probe_label() {
     dd if="$work/probe" bs=1 skip=$((88 + $1 * 9)) count=9 2> /dev/null
 }
 
+# count_frames: the next launch's frames are counted by Mesa itself, which
+# every tenth of a second writes the rate of that tenth into $work/hud/fps,
+# for programs the probe cannot be preloaded into (Wine).
+count_frames() {
+    mkdir -p "$work/hud"
+    launch_env+=(GALLIUM_HUD=simple,fps GALLIUM_HUD_VISIBLE=false GALLIUM_HUD_PERIOD=0.1
+        GALLIUM_HUD_DUMP_DIR="$work/hud")
+}
+
 # frames: how many frames the program has presented so far.
 frames() {
-    probe_value sdl
+    if [ -z "$FRAME_PROBE" ]; then
+        awk '{ frames += $1 / 10 } END { printf "%d\n", frames }' "$work/hud/fps" 2> /dev/null || echo 0
+    else
+        probe_value sdl
+    fi
 }
 
 # wait_frames N [SECONDS]: waits until N frames have been presented in all;
 # fails if the program ends first or the deadline (30 s) passes.
 wait_frames() {
     local want=$1
-    wait_until "${2:-30}" eval '[ "$(frames)" -ge '"$want"' ] || ! running' && [ "$(frames)" -ge "$want" ]
+    wait_until "${2:-30}" eval '[ "$(frames)" -ge '"$want"' ] || ended' && [ "$(frames)" -ge "$want" ]
 }
 
 # wait_more_frames N [SECONDS]: waits for N frames beyond those drawn so far.
@@ -172,10 +214,7 @@ wait_more_frames() {
 # start_window_manager: openbox on the test's X server, for what only a
 # window manager does (minimising, sizing full-screen windows).
 start_window_manager() {
-    if ! command -v openbox > /dev/null; then
-        echo "FAIL: openbox is missing; run the test command (make test) to install it"
-        exit 1
-    fi
+    need openbox
     setpriv --pdeathsig KILL -- openbox --sm-disable > /dev/null 2>&1 &
     launched+=("$!")
     wait_until 30 eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q "window id"' ||
@@ -200,7 +239,7 @@ yardstick_frames() {
 # and has been drawn into; empty if none shows up.
 find_window() {
     local id=
-    if wait_until 30 eval 'id=$(xdotool search --onlyvisible --pid "$kronvale_pid" 2> /dev/null | head -n 1); [ -n "$id" ] || ! running' &&
+    if wait_until 30 eval 'id=$(xdotool search --onlyvisible --pid "$kronvale_pid" 2> /dev/null | head -n 1); [ -n "$id" ] || ended' &&
         [ -n "$id" ] && wait_frames 2; then
         echo "$id"
         return 0

@@ -25,7 +25,7 @@ if find_window > /dev/null; then
 else
     fail "a window opens ($(stderr_text))"
 fi
-stop_program 5
+stop_program
 # The pass in hand when the signal came is finished first, pause and all.
 expect_eq "a 5 ms pause after every frame, no other pause" "$(frames) 0" \
     "$(probe_value pauses) $(probe_value delays)"
@@ -79,7 +79,7 @@ if win=$(find_window) && wait_until 30 eval '[ "$(yardstick_frames)" -ge 2 ]'; t
     else
         fail "restored, it draws again"
     fi
-    stop_program 2
+    stop_program
     expect_eq "it still quits with status 0" 0 "$exit_status"
 else
     fail "the windows open under a window manager ($(stderr_text))"

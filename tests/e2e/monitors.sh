@@ -20,7 +20,7 @@ covers() {
     else
         fail "$what: a display opens ($(stderr_text))"
     fi
-    stop_program 5
+    stop_program
     expect_eq "$what: ends with status 0" 0 "$exit_status"
 }
 

@@ -14,7 +14,7 @@ scaled() {
     launch_env=(${extra_env[@]+"${extra_env[@]}"})
     launch "$@"
     wait_frames 2
-    stop_program 2
+    stop_program
     if [ "$exit_status" != 0 ]; then
         echo "status $exit_status: $(stderr_text)"
     elif [ "$(probe_value written)" != 1 ]; then
@@ -71,7 +71,7 @@ letterboxed() {
     else
         fail "$1: a display opens ($(stderr_text))"
     fi
-    stop_program 2
+    stop_program
 }
 
 stop_private_x

@@ -115,9 +115,5 @@ else
     fail "Orbit takes the view back: $ox2,$oy2 before Fly, $cyanx,$cyany after"
 fi
 
-focus "$win"
-xdotool key Escape
-wait_exit 1
-expect_eq "Escape ends it with status 0" 0 "$exit_status"
-expect_eq "nothing on standard error" "" "$(stderr_text)"
+quits_on_escape "after all that" "$win"
 finish

@@ -59,7 +59,7 @@ check_embedded() {
 # ends_on_sigterm WHAT: SIGTERM to the launcher ends Kronvale with status 0,
 # and nothing is left running.
 ends_on_sigterm() {
-    stop_program 2
+    stop_program
     expect_eq "$1: SIGTERM ends it with status 0" 0 "$exit_status"
     if nothing_left; then ok "$1: nothing is left running"; else fail "$1: nothing is left running"; fi
 }
@@ -84,7 +84,7 @@ wait_frames 170
 expect_eq "--root: Kronvale at the root window's size" "kronvale window 1024 768" \
     "$(tr '\0' ' ' < "/proc/$kronvale_pid/cmdline" | sed 's/ $//')"
 mostly_white "--root: the scene covers the screen" 0 0 1024 768
-stop_program 2
+stop_program
 
 # Without any window: a window of Kronvale's own.
 launch
@@ -94,7 +94,7 @@ if win=$(find_window); then
 else
     fail "without a window, Kronvale opens its own ($(stderr_text))"
 fi
-stop_program 2
+stop_program
 
 # Left alone, a screensaver tours the bundle: once the eye has long settled
 # where a still pointer would leave it, the floor square still moves on
@@ -115,18 +115,18 @@ if [ "$moved" -gt 0 ]; then
 else
     fail "left alone, the view moves on: the floor stood still"
 fi
-stop_program 2
+stop_program
 launch_env=()
 launch_preload=
 
 launch --window-id 0x7fffff0
-wait_exit 2
+wait_exit
 expect_eq "a window that does not exist: status 1" 1 "$exit_status"
 expect_eq "with one clear line on standard error" \
     "kronvale-screensaver: no such window: 0x7fffff0" "$(stderr_text)"
 
 launch -window-id not-a-window
-wait_exit 2
+wait_exit
 expect_eq "an id that is no number: status 2" 2 "$exit_status"
 expect_eq "with one line on standard error" "kronvale-screensaver: not a window id: not-a-window" \
     "$(stderr_text)"

@@ -33,7 +33,7 @@ calls_of() {
     from=$(wc -c < "$work/calls")
     launch "$@"
     wait_frames 100 > /dev/null
-    stop_program 5
+    stop_program
     ping GetMachineId
     tail -c +"$((from + 1))" "$work/calls" | awk '
         /^method call/ { if (call) print call; call = "" }

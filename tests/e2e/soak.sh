@@ -107,7 +107,7 @@ fi
 focus "$win"
 xdotool mousemove $((x + w / 2)) $((y + h / 2))
 xdotool key Escape
-wait_exit 3
+wait_exit
 expect_eq "Escape then ends it with status 0" 0 "$exit_status"
 expect_eq "nothing on standard error" "" "$(stderr_text)"
 finish

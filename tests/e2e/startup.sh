@@ -5,14 +5,13 @@
 # over the display; and the labels show the local time.
 . "$(dirname "$0")/lib.sh"
 
-source_dir=$(cd "$(dirname "$0")/../.." && pwd)
-version=$(sed -n 's/^project(Kronvale VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")
+version=$(kronvale_version)
 
 # No X server at all yet: these must not need one.
 launch_env=(DISPLAY= WAYLAND_DISPLAY=)
 for word in --help -h; do
     launch "$word"
-    wait_exit 10
+    wait_exit
     expect_eq "$word: status 0" 0 "$exit_status"
     usage=$(stdout_text)
     for needle in "kronvale [fullscreen | window] [WIDTH HEIGHT]" "--version" "Escape" "space" \
@@ -25,7 +24,7 @@ for word in --help -h; do
     expect_eq "$word: nothing on standard error" "" "$(stderr_text)"
 done
 launch --version
-wait_exit 10
+wait_exit
 expect_eq "--version: status 0" 0 "$exit_status"
 expect_eq "--version prints the name and the version" "kronvale $version" "$(stdout_text)"
 launch_env=()
@@ -33,7 +32,7 @@ launch_env=()
 start_xvfb
 # With a display to open, still none is opened, and any other word stays a display mode.
 launch --help
-wait_exit 10
+wait_exit
 expect_eq "--help with a display: status 0, no frame drawn" "0 0" "$exit_status $(frames)"
 launch_env=(PATH=/nonexistent)
 launch --helpme 320 240
@@ -42,7 +41,7 @@ if find_window > /dev/null; then
 else
     fail "another word starting with -- shows the message and opens the display ($(stderr_text))"
 fi
-stop_program 5
+stop_program
 launch_env=()
 
 # Started without standard input, output or error, as some launchers do: no
@@ -61,7 +60,7 @@ for closed in 0 1 2 "0 1 2"; do
         expect_eq "without descriptor $closed: $fd is the null device" /dev/null \
             "$(readlink "/proc/$kronvale_pid/fd/$fd")"
     done
-    stop_program 5
+    stop_program
     expect_eq "without descriptor $closed: SIGTERM ends it with status 0" 0 "$exit_status"
 done
 launch_closed=
@@ -86,7 +85,7 @@ for mode in "window 320 240" "fullscreen"; do
     else
         fail "$mode: a display opens ($(stderr_text))"
     fi
-    stop_program 5
+    stop_program
 done
 
 # A clock standing still just after midnight: the labels of the last ten
@@ -104,6 +103,6 @@ if find_window > /dev/null; then
 else
     fail "a window opens at a fixed time ($(stderr_text))"
 fi
-stop_program 5
+stop_program
 
 finish

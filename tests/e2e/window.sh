@@ -21,11 +21,7 @@ if win=$(find_window); then
     wait_more_frames 2
     expect_eq "the pointer may leave the window" 2,2 "$(pointer_position)"
     xdotool mousemove $((x + 10)) $((y + 10))
-    focus "$win"
-    xdotool key Escape
-    wait_exit 1
-    expect_eq "Escape ends it with status 0 within a second" 0 "$exit_status"
-    expect_eq "nothing on standard error" "" "$(stderr_text)"
+    quits_on_escape "window 800 600" "$win"
 else
     fail "window 800 600 opens a display ($(stderr_text))"
 fi
@@ -41,7 +37,7 @@ check_window() {
     else
         fail "'$args' opens a display ($(stderr_text))"
     fi
-    stop_program 1
+    stop_program
     expect_eq "'$args' ends with status 0 on SIGTERM" 0 "$exit_status"
 }
 

@@ -9,29 +9,20 @@ start_xvfb
 
 # rate: the mean frame rate over two seconds, after the first second.
 rate() {
-    local lines
-    for _ in $(seq 300); do
-        lines=$(wc -l 2> /dev/null < "$work/hud/fps" || echo 0)
-        [ "${lines:-0}" -ge 30 ] && break
-        running || break
-        sleep 0.1
-    done
+    wait_until 30 eval '[ "$(wc -l 2> /dev/null < "$work/hud/fps" || echo 0)" -ge 30 ] || ended'
     awk 'NR > 10 && NR <= 30 { sum += $1; n++ } END { if (n == 20) printf "%.1f\n", sum / n }' \
         "$work/hud/fps" 2> /dev/null
 }
 
-count_frames
 launch_windows kronvale.exe window 640 480
 wine_rate=$(rate)
-kill -TERM "$kronvale_pid" 2> /dev/null
-wait_exit 10
+stop_program
 
 KRONVALE=$linux_build/kronvale
 count_frames
 launch window 640 480
 linux_rate=$(rate)
-kill -TERM "$kronvale_pid" 2> /dev/null
-wait_exit 10
+stop_program
 
 echo "frames per second, 640 by 480 window: Wine ${wine_rate:-none}, Linux ${linux_rate:-none}"
 for measured in "Wine:$wine_rate" "Linux:$linux_rate"; do

@@ -10,9 +10,7 @@ wait_until 60 eval '[ "$("$wine_run" "$windows_helper" monitors 2> /dev/null | t
     fail "Wine sees two monitors"
 
 xdotool mousemove 1900 500
-count_frames
 launch_windows kronvale.scr /s
-launch_env=()
 if screen=$(find_window_at 1280x1024+0+0) && cover=$(find_window_at 1280x1024+1280+0); then
     ok "/s covers both monitors"
     if wait_scene 0 0 1280 1024; then
@@ -22,7 +20,7 @@ if screen=$(find_window_at 1280x1024+0+0) && cover=$(find_window_at 1280x1024+12
     fi
     expect_eq "the other one black" 0,0,0 "$(colours 1280 0 1280 1024)"
     # It once ended by itself within five seconds, having moved the pointer.
-    if wait_frames 300 && running; then
+    if wait_more_frames 300 && running; then
         ok "left alone for three hundred frames, it stays up"
     else
         fail "left alone, it stays up (${exit_status:-running})"

@@ -120,8 +120,7 @@ scene_in() {
     local w h x y
     filled() {
         IFS=x+ read -r w h x y <<< "$(geometry "$1")"
-        measure "$x" "$y" "$w" "$h" && [ "$white" -gt $((pixels * 9 / 10)) ] &&
-            [ "$cyan" -gt 20 ] && [ "$tip" -gt 20 ] && [ "$black" = 0 ]
+        scene_measured "$x" "$y" "$w" "$h"
     }
     if wait_until 30 filled "$2"; then
         ok "$1: the scene fills ${w}x$h ($cyan cyan, $tip dark red)"

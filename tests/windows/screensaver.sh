@@ -14,7 +14,7 @@ expect_box() {
     if box=$(find_windows_window "$1"); then
         expect_eq "$4 shows a box titled $1 saying so" "$2" "$(box_text "$1")"
         press_ok "$box"
-        wait_exit 15
+        wait_exit
         expect_eq "after OK it ends with status $3" "$3" "$exit_status"
     else
         fail "$4 shows a box titled $1"
@@ -34,9 +34,7 @@ expect_box Kronvale "Kronvale as a screensaver takes /s (show it full-screen), /
 
 # /s: the pointer stands in a corner the scene never reaches.
 xdotool mousemove 40 700
-count_frames
 launch_windows kronvale.scr /s
-launch_env=()
 if window=$(find_window_at 1024x768+0+0); then
     ok "/s opens a display of the desktop's size, 1024 by 768"
     if wait_scene 0 0 1024 768; then
@@ -48,21 +46,20 @@ if window=$(find_window_at 1024x768+0+0); then
     # A few pixels of drift: it goes on, and the program never sees the
     # motion, so no cursor dot comes up where the pointer is.
     xdotool mousemove 43 697
-    if wait_frames 30 && measure 36 690 15 15 && running; then
+    if wait_more_frames 30 && measure 36 690 15 15 && running; then
         expect_eq "a drift of three pixels leaves it running, with no dot at the pointer" \
             "0 grey, 225 white" "$grey grey, $white white"
     else
         fail "a drift of three pixels leaves it running (${exit_status:-running})"
     fi
     xdotool mousemove 60 697
-    wait_exit 15
+    wait_exit
     expect_eq "moving the pointer away ends it with status 0" 0 "$exit_status"
 else
     fail "/s opens a display of the desktop's size, 1024 by 768"
 fi
 
 # Each running and drawing before the input comes, so that only the input can end it.
-count_frames
 launch_windows kronvale.scr /S
 if window=$(find_window_at 1024x768+0+0) && wait_frames 20; then
     press_key "$window" a
@@ -77,7 +74,6 @@ if window=$(find_window_at 1024x768+0+0) && wait_frames 20; then
 else
     fail "-s opens a display and draws"
 fi
-launch_env=()
 
 # /p with a handle that is no window: nothing to draw in.
 launch_windows kronvale.scr /p 4242
@@ -89,10 +85,7 @@ expect_eq "saying so in stderr.txt" "No window 4242 to show the preview in"$'\r'
 setpriv --pdeathsig KILL -- "$wine_run" "$windows_helper" host 320 240 > "$work/host" 2> /dev/null &
 host_pid=$!
 launched+=("$host_pid")
-for _ in $(seq 200); do
-    [ -s "$work/host" ] && break
-    sleep 0.05
-done
+wait_until 10 test -s "$work/host"
 handle=$(tr -d '\r\n' < "$work/host")
 host_window=$(xdotool search --onlyvisible --name '^Preview host$' 2> /dev/null | head -n 1)
 if [ -n "$handle" ] && [ -n "$host_window" ]; then
@@ -102,23 +95,15 @@ if [ -n "$handle" ] && [ -n "$host_window" ]; then
     # into the host: the picture is read from there, all but its first row and
     # column.
     preview=
-    for _ in $(seq 200); do
-        preview=$(xwininfo -root -tree | awk '$2 == "(has" && $6 ~ /^320x240\+/ { print $1 }' | head -n 1)
-        [ -n "$preview" ] || ! running || { sleep 0.05; continue; }
-        break
-    done
+    wait_until 10 eval 'preview=$(xwininfo -root -tree | awk '"'"'$2 == "(has" && $6 ~ /^320x240\+/ { print $1 }'"'"' | head -n 1); [ -n "$preview" ] || ended'
     if [ -n "$preview" ]; then
         ok "/p draws into a window of the host's size, 320 by 240"
-        scene=no
-        for _ in $(seq 150); do
+        shows_scene() {
             import -window "$preview" -depth 8 "ppm:$work/preview.ppm" 2> /dev/null &&
                 eval "$("$HELPERS/kronvale_pixel_stats" "$work/preview.ppm")" &&
-                [ "$white" -gt $((pixels * 8 / 10)) ] &&
-                [ "$cyan" -gt 20 ] && [ "$tip" -gt 20 ] && { scene=yes; break; }
-            running || break
-            sleep 0.2
-        done
-        if [ "$scene" = yes ]; then
+                [ "$white" -gt $((pixels * 8 / 10)) ] && [ "$cyan" -gt 20 ] && [ "$tip" -gt 20 ]
+        }
+        if wait_until 30 eval 'shows_scene || ended' && running; then
             ok "showing the scene ($white white, $cyan cyan, $tip dark red of $pixels)"
             convert "$work/preview.ppm" "$work/preview.png"
         else
@@ -129,16 +114,11 @@ if [ -n "$handle" ] && [ -n "$host_window" ]; then
     fi
     expect_eq "it runs while the host is there" yes "$(running && echo yes)"
     # Asked again each second while it stays: Wine may not yet listen.
-    for _ in $(seq 15); do
-        "$HELPERS/kronvale_send_close" "$host_window" 2> /dev/null
-        for _ in $(seq 10); do
-            alive "$host_pid" || break
-            sleep 0.1
-        done
-        alive "$host_pid" || break
-    done
-    expect_eq "the host closes" closed "$(alive "$host_pid" || echo closed)"
-    wait_exit 15
+    host_closed() { ! alive "$host_pid"; }
+    close_host() { "$HELPERS/kronvale_send_close" "$host_window" 2> /dev/null; }
+    again_until host_closed close_host
+    expect_eq "the host closes" closed "$(host_closed && echo closed)"
+    wait_exit
     expect_eq "closing the host ends it with status 0" 0 "$exit_status"
 else
     fail "the preview host opens its window"

@@ -1,0 +1,29 @@
+# The one way the commands configure and build: the project's own defaults
+# (the program, its launcher and the tools the tests use, and the tests and
+# benchmarks wherever GoogleTest and Google Benchmark are installed), so that
+# no command changes what the next one builds. Sourced.
+#
+#   configure_build [FOLDER [CMAKE-OPTIONS...]]   build/ (KRONVALE_BUILD_DIR) by default
+#   build_targets FOLDER [TARGET...]              all targets unless given
+#   kronvale_version                              the version, as CMakeLists.txt gives it
+
+kronvale_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+kronvale_build=${KRONVALE_BUILD_DIR:-$kronvale_root/build}
+
+configure_build() {
+    local folder=${1:-$kronvale_build}
+    [ $# -eq 0 ] || shift
+    mkdir -p "$folder"
+    cmake -S "$kronvale_root" -B "$folder" "$@" > "$folder/configure.log" 2>&1 ||
+        { cat "$folder/configure.log" >&2; return 1; }
+}
+
+build_targets() {
+    local folder=$1
+    shift
+    cmake --build "$folder" -j "$(nproc)" ${1:+--target "$@"}
+}
+
+kronvale_version() {
+    sed -n 's/^project(Kronvale VERSION \([0-9.]*\).*/\1/p' "$kronvale_root/CMakeLists.txt"
+}
