@@ -22,4 +22,4 @@ windows:
 	scripts/windows
 
 clean:
-	rm -rf build build-sanitize build-fuzz build-windows build-classic build-sdl-source
+	rm -rf build build-sanitize build-fuzz build-windows build-classic build-sdl-source build-logs build-sdl-source.lock

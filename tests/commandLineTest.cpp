@@ -1,5 +1,6 @@
 // Command-line reading: display mode, size and the bad first word.
 #include "app/app.h"
+#include "arguments.h"
 #include "savedState.h"
 
 #include <climits>
@@ -8,9 +9,9 @@
 
 namespace {
 
-DisplayRequest parse(std::vector<const char*> args) {
-    args.insert(args.begin(), "kronvale");
-    return parseCommandLine(static_cast<int>(args.size()), args.data());
+DisplayRequest parse(const std::vector<std::string>& words) {
+    const Arguments line("kronvale", words);
+    return parseCommandLine(line.argc(), line.argv());
 }
 
 void expectRequest(const DisplayRequest& got, bool fullscreen, int32_t width, int32_t height,

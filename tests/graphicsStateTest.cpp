@@ -48,23 +48,6 @@ TEST_F(GraphicsState, ClearsToWhiteAndDrawsLaterOverEarlierWhateverTheDepth) {
     EXPECT_EQ(blue, 1);
 }
 
-TEST_F(GraphicsState, LeavesWhatNoPictureShowsAsStartUpIsToLeaveIt) {
-    glShadeModel(GL_FLAT);
-    glClearDepth(0.5);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_FASTEST);
-    glHint(GL_POINT_SMOOTH_HINT, GL_FASTEST);
-    glDisable(GL_TEXTURE_2D);
-    initGraphicsState(800, 600);
-    EXPECT_EQ(integer(GL_MATRIX_MODE), GL_PROJECTION);
-    EXPECT_EQ(integer(GL_SHADE_MODEL), GL_SMOOTH);
-    EXPECT_EQ(integer(GL_PERSPECTIVE_CORRECTION_HINT), GL_NICEST);
-    EXPECT_EQ(integer(GL_POINT_SMOOTH_HINT), GL_NICEST);
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    GLfloat depth = 0;
-    glGetFloatv(GL_DEPTH_CLEAR_VALUE, &depth);
-    EXPECT_EQ(depth, 1.0f);
-}
-
 TEST_F(GraphicsState, ViewsSixtyDegreesOfTheDisplaysShapeFromOneTo1024) {
     initGraphicsState(800, 600);
     const float expectedAspect = 1.3333334f;

@@ -1,14 +1,15 @@
 // First words that ask about the program instead of running it.
 #include "app/app.h"
+#include "arguments.h"
 
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace {
 
-InformationRequest ask(std::vector<const char*> args) {
-    args.insert(args.begin(), "kronvale");
-    return parseInformationRequest(static_cast<int>(args.size()), args.data());
+InformationRequest ask(const std::vector<std::string>& words) {
+    const Arguments line("kronvale", words);
+    return parseInformationRequest(line.argc(), line.argv());
 }
 
 } // namespace
@@ -23,7 +24,7 @@ TEST(InformationRequest, TheFirstWordAsksForTheUsageOrTheVersion) {
 }
 
 TEST(InformationRequest, AnythingElseRunsTheClock) {
-    const std::vector<std::vector<const char*>> others = {{},
+    const std::vector<std::vector<std::string>> others = {{},
                                                           {"window"},
                                                           {"fullscreen", "--help"},
                                                           {"window", "-h", "600"},

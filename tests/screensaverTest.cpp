@@ -2,6 +2,9 @@
 // which input ends it or is kept from the camera.
 #include "platform/windows/screensaver.h"
 
+#include "arguments.h"
+#include "events.h"
+
 #include <SDL.h>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -9,28 +12,14 @@
 
 namespace {
 
-ScreensaverRequest parse(std::vector<const char*> args) {
-    args.insert(args.begin(), "kronvale.scr");
-    return parseScreensaverCommandLine(static_cast<int>(args.size()), args.data());
+ScreensaverRequest parse(const std::vector<std::string>& words) {
+    const Arguments line("kronvale.scr", words);
+    return parseScreensaverCommandLine(line.argc(), line.argv());
 }
 
 void expectRequest(const ScreensaverRequest& got, ScreensaverAction action, uint64_t window) {
     EXPECT_EQ(static_cast<int>(got.action), static_cast<int>(action));
     EXPECT_EQ(got.window, window);
-}
-
-SDL_Event motion(Uint16 x, Uint16 y) {
-    SDL_Event event{};
-    event.type = event.motion.type = SDL_MOUSEMOTION;
-    event.motion.x = x;
-    event.motion.y = y;
-    return event;
-}
-
-SDL_Event ofType(Uint8 type) {
-    SDL_Event event{};
-    event.type = type;
-    return event;
 }
 
 } // namespace
@@ -56,7 +45,7 @@ TEST(ScreensaverCommandLine, NoArgumentMeansSettingsWhichMayNameTheirParent) {
 }
 
 TEST(ScreensaverCommandLine, AnythingElseIsUnknown) {
-    const std::vector<std::vector<const char*>> others = {{"s"},
+    const std::vector<std::vector<std::string>> others = {{"s"},
                                                           {"/"},
                                                           {"-"},
                                                           {"/x"},

@@ -6,6 +6,8 @@
 #   configure_build [FOLDER [CMAKE-OPTIONS...]]   build/ (KRONVALE_BUILD_DIR) by default
 #   build_targets FOLDER [TARGET...]              all targets unless given
 #   kronvale_version                              the version, as CMakeLists.txt gives it
+#
+# With build_nice set, both run at that niceness.
 
 kronvale_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 kronvale_build=${KRONVALE_BUILD_DIR:-$kronvale_root/build}
@@ -14,14 +16,15 @@ configure_build() {
     local folder=${1:-$kronvale_build}
     [ $# -eq 0 ] || shift
     mkdir -p "$folder"
-    cmake -S "$kronvale_root" -B "$folder" "$@" > "$folder/configure.log" 2>&1 ||
+    ${build_nice:+nice -n "$build_nice"} cmake -S "$kronvale_root" -B "$folder" "$@" \
+        > "$folder/configure.log" 2>&1 ||
         { cat "$folder/configure.log" >&2; return 1; }
 }
 
 build_targets() {
     local folder=$1
     shift
-    cmake --build "$folder" -j "$(nproc)" ${1:+--target "$@"}
+    ${build_nice:+nice -n "$build_nice"} cmake --build "$folder" -j "$(nproc)" ${1:+--target "$@"}
 }
 
 kronvale_version() {

@@ -5,6 +5,7 @@
 #
 #   build_classic_sdl HOST PREFIX [CONFIGURE-OPTIONS...]
 #
+# With build_nice set, the build runs at that niceness.
 # PREFIX/version, written last, names the source package's version.
 
 classic_sdl_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -61,7 +62,11 @@ build_classic_sdl() {
     if [ -s "$prefix/version" ]; then
         return 0
     fi
-    fetch_sdl_source || return 1
+    # Two builds may ask at once: one fetches, the other waits for it.
+    (
+        flock 9
+        fetch_sdl_source
+    ) 9> "$classic_sdl_root/build-sdl-source.lock" || return 1
     echo "== classic SDL 1.2 for $host, from Debian's source package libsdl1.2 (once)"
     local dsc work=$prefix-source
     dsc=$(ls "$classic_sdl_root"/build-sdl-source/files/libsdl1.2_*.dsc | head -n 1)
@@ -71,9 +76,10 @@ build_classic_sdl() {
         { tail -n 30 "$work/unpack.log"; return 1; }
     (
         cd "$work/src"
-        ./configure --host="$host" --prefix="$prefix" "$@" > "$work/configure.log" 2>&1 ||
-            { tail -n 30 "$work/configure.log"; exit 1; }
-        make -j"$(nproc)" > "$work/make.log" 2>&1 || { tail -n 30 "$work/make.log"; exit 1; }
+        ${build_nice:+nice -n "$build_nice"} ./configure --host="$host" --prefix="$prefix" "$@" \
+            > "$work/configure.log" 2>&1 || { tail -n 30 "$work/configure.log"; exit 1; }
+        ${build_nice:+nice -n "$build_nice"} make -j"$(nproc)" > "$work/make.log" 2>&1 ||
+            { tail -n 30 "$work/make.log"; exit 1; }
         make install > "$work/install.log" 2>&1 || { tail -n 30 "$work/install.log"; exit 1; }
     ) || return 1
     cp "$work/src/COPYING" "$prefix/COPYING"

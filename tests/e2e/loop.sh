@@ -21,7 +21,7 @@ if find_window > /dev/null; then
     else
         fail "the labels follow the clock: still $first after $(frames) frames"
     fi
-    wait_frames 100
+    wait_frames 30
 else
     fail "a window opens ($(stderr_text))"
 fi

@@ -11,7 +11,7 @@ covers() {
     shift
     launch "$@"
     if win=$(find_window); then
-        wait_frames 120
+        wait_frames 20
         expect_eq "$what: the display covers that monitor" "1280x1024+$on+0" "$(geometry "$win")"
         mostly_white "$what: showing the scene" "$on" 0 1280 1024
         other=$((1280 - on))

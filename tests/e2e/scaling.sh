@@ -54,7 +54,7 @@ fi
 letterboxed() {
     launch fullscreen 1024 768
     if win=$(find_window); then
-        wait_frames 120
+        wait_frames 30
         expect_eq "$1: the display covers the screen" 1280x1024+0+0 "$(covering 1280x1024+0+0)"
         measure 0 0 1280 32
         expect_eq "$1: a black bar above" 40960 "$black"

@@ -32,7 +32,7 @@ calls_of() {
     local from
     from=$(wc -c < "$work/calls")
     launch "$@"
-    wait_frames 100 > /dev/null
+    wait_frames 20 > /dev/null
     stop_program
     ping GetMachineId
     tail -c +"$((from + 1))" "$work/calls" | awk '
