@@ -1,6 +1,6 @@
 // Drawing the 450 labels of one frame with the stroke font, in a real context.
 #include "app/app.h"
-#include "benchDisplay.h"
+#include "openDisplay.h"
 #include "clock/timeLabels.h"
 #include "font/strokeFont.h"
 
@@ -14,8 +14,8 @@ constexpr int width = 1024;
 constexpr int height = 768;
 
 bool prepare(benchmark::State& state) {
-    const char* why = nullptr;
-    if (!openBenchDisplay(width, height, &why)) {
+    const char* why = openDisplayOnce(width, height, SDL_OPENGL);
+    if (why != nullptr) {
         state.SkipWithError(why);
         return false;
     }

@@ -2,7 +2,7 @@
 // sway step, the labels, one view step), and the whole drawn frame in a real
 // 1024 by 768 context.
 #include "app/app.h"
-#include "benchDisplay.h"
+#include "openDisplay.h"
 #include "camera/camera.h"
 #include "clock/timeLabels.h"
 #include "font/strokeFont.h"
@@ -71,8 +71,8 @@ BENCHMARK(BM_FlyStep)->Unit(benchmark::kNanosecond);
 // The whole frame, presented and finished, with the CPU of every thread the
 // renderer runs counted.
 void BM_DrawFrame(benchmark::State& state) {
-    const char* why = nullptr;
-    if (!openBenchDisplay(1024, 768, &why)) {
+    const char* why = openDisplayOnce(1024, 768, SDL_OPENGL);
+    if (why != nullptr) {
         state.SkipWithError(why);
         return;
     }

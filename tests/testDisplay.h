@@ -3,6 +3,7 @@
 #pragma once
 
 #include "feedback.h"
+#include "openDisplay.h"
 #include "savedState.h"
 
 #include <SDL.h>
@@ -15,7 +16,7 @@
 // fails under CI, where the test command always provides one.
 #define KRONVALE_REQUIRE_DISPLAY(width, height, flags)                                             \
     do {                                                                                           \
-        const char* why = openTestDisplay(width, height, flags);                                   \
+        const char* why = openDisplayOnce(width, height, flags);                                   \
         if (why != nullptr) {                                                                      \
             if (testDisplayMandatory()) {                                                          \
                 FAIL() << why;                                                                     \
@@ -23,11 +24,6 @@
             GTEST_SKIP() << why;                                                                   \
         }                                                                                          \
     } while (0)
-
-// Returns null on success, or why no display could be had. A request for a
-// size or kind other than the one already open is refused, not quietly
-// served with the first.
-const char* openTestDisplay(int width, int height, Uint32 flags);
 
 bool testDisplayMandatory();
 

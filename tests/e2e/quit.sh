@@ -16,15 +16,15 @@ start_display() {
     focus "$win"
 }
 
-# ended WHAT: the program ended with status 0 in time, SDL shut down once.
-ended() {
+# ends_cleanly WHAT: the program ended with status 0 in time, SDL shut down once.
+ends_cleanly() {
     wait_exit
     expect_eq "$1: status 0, SDL shut down" "0 1" "$exit_status $(probe_value quits)"
 }
 
 if start_display; then
     xdotool key Escape
-    ended "Escape"
+    ends_cleanly "Escape"
 fi
 
 if start_display; then
@@ -32,13 +32,13 @@ if start_display; then
     # The press has reached the program once it has drawn a frame since.
     wait_more_frames 2
     xdotool key Escape
-    ended "Escape with button 1 held"
+    ends_cleanly "Escape with button 1 held"
     xdotool mouseup 1
 fi
 
 if start_display; then
     if "$HELPERS/kronvale_send_close" "$win"; then
-        ended "a window-close request"
+        ends_cleanly "a window-close request"
     else
         fail "the close request could be sent"
     fi
@@ -47,7 +47,7 @@ fi
 for signal in TERM INT; do
     if start_display; then
         kill -s "$signal" "$kronvale_pid"
-        ended "SIG$signal"
+        ends_cleanly "SIG$signal"
     fi
 done
 
