@@ -20,26 +20,6 @@ double easeWeight(int32_t elapsed, int32_t duration) {
     return (1.0 - std::cos(f * 3.1415926535897)) * 0.5;
 }
 
-// The same weights, each worked out once: every frame needs nine hundred of
-// them, and a cosine costs more than all the rest of a frame's own work. Only
-// the few hundred durations a field draws are ever filled.
-constexpr int32_t longestRememberedEase = 4096;
-
-double rememberedEaseWeight(int32_t elapsed, int32_t duration) {
-    static std::vector<std::vector<double>> weights(longestRememberedEase + 1);
-    if (duration < 1 || duration > longestRememberedEase || elapsed < 0 || elapsed > duration) {
-        return easeWeight(elapsed, duration);
-    }
-    std::vector<double>& row = weights[static_cast<size_t>(duration)];
-    if (row.empty()) {
-        row.resize(static_cast<size_t>(duration) + 1);
-        for (int32_t e = 0; e <= duration; ++e) {
-            row[static_cast<size_t>(e)] = easeWeight(e, duration);
-        }
-    }
-    return row[static_cast<size_t>(elapsed)];
-}
-
 template <typename T> std::vector<std::vector<T>> grid(int32_t rows, int32_t valuesPerRow) {
     return std::vector<std::vector<T>>(
         static_cast<size_t>(std::max(rows, 0)),
@@ -96,8 +76,8 @@ void SwayField::step() {
     for (int32_t i = 0; i < rows; ++i) {
         for (int32_t j = 0; j < valuesPerRow; ++j) {
             const double start = startValue[i][j];
-            currentValue[i][j] = start + rememberedEaseWeight(elapsed[i][j], duration[i][j]) *
-                                             (targetValue[i][j] - start);
+            currentValue[i][j] =
+                start + easeWeight(elapsed[i][j], duration[i][j]) * (targetValue[i][j] - start);
         }
     }
     if (valuesPerRow < 1) {

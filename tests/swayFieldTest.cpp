@@ -126,8 +126,7 @@ TEST_F(Sway, DrawsBecomeTargetsAndDurations) {
 }
 
 TEST_F(Sway, EasesOfAnyLengthFollowTheHalfCosineThenRetarget) {
-    // A chain's shortest and longest eases, and eases on both sides of the
-    // longest one whose weights are remembered.
+    // A chain's shortest and longest eases, and far longer ones.
     for (int32_t d : {160, 319, 4096, 4100}) {
         SwayField field(1, 1, 12.0, 160, 160);
         field.targetValue[0][0] = 4.0;
