@@ -107,7 +107,7 @@ fi
 
 # Orbit again: the view returns to where Orbit had it.
 xdotool key space
-wait_more_frames 250
+wait_more_frames 150
 measure "$x" "$y" "$w" "$h"
 if ! moved "$ox2" "$oy2" "$cyanx" "$cyany" 8; then
     ok "Orbit takes the view back ($ox2,$oy2 and $cyanx,$cyany)"
