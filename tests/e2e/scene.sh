@@ -90,7 +90,7 @@ fi
 xdotool key space
 last_x=$ox2 last_y=$oy2
 for n in 1 2 3; do
-    wait_more_frames 50
+    wait_more_frames 30
     measure "$x" "$y" "$w" "$h"
     if [ "$cyan" -gt 0 ] && moved "$last_x" "$last_y" "$cyanx" "$cyany" 4; then
         ok "Fly keeps turning the view ($n: $last_x,$last_y to $cyanx,$cyany)"
