@@ -118,9 +118,14 @@ launch() {
     launched+=("$kronvale_pid")
 }
 
-# alive PID: whether that process still runs (not ended, nor a zombie).
+# alive PID: whether that process still runs (not ended, nor a zombie). One
+# read decides: the shell may reap the process between two looks, and a stat
+# that can no longer be read means it has gone.
 alive() {
-    [ -n "$1" ] && [ -e "/proc/$1" ] && [ "$(awk '{print $3}' "/proc/$1/stat" 2> /dev/null)" != Z ]
+    local stat
+    [ -n "$1" ] && stat=$(cat "/proc/$1/stat" 2> /dev/null) || return 1
+    stat=${stat##*) }
+    [ -n "$stat" ] && [ "${stat%% *}" != Z ]
 }
 
 # running, ended: whether the launched program still runs, or has ended.
