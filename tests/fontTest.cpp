@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "font/strokeFont.h"
 #include "testDisplay.h"
+#include "vecChecks.h"
 
 #include <cstdint>
 #include <cstring>
@@ -17,12 +18,6 @@ using Font = GlTest;
 const Matrix placement = Matrix::translation(300, 250, 1) * Matrix::rotation(25, 0, 0, 1) *
                          Matrix::rotation(20, 1, 0.5, 0) * Matrix::scaling(40, 30, 1);
 
-void expectMatrix(const Matrix& got, const Matrix& want, const std::string& what) {
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_NEAR(got.m[i], want.m[i], 1e-4) << what << ", element " << i;
-    }
-}
-
 } // namespace
 
 TEST_F(Font, EveryGlyphListDrawsItsLinesAndMovesOnByOneAdvance) {
@@ -34,8 +29,8 @@ TEST_F(Font, EveryGlyphListDrawsItsLinesAndMovesOnByOneAdvance) {
         const std::vector<Stroke> want = strokesOfText(std::string(1, code));
         EXPECT_EQ(lines.segments.size(), want.size()) << what;
         expectStrokes(lines.segments, 0, want, toWindow(placement), what);
-        expectMatrix(currentMatrix(GL_MODELVIEW_MATRIX), placement * Matrix::translation(0.8, 0, 0),
-                     what);
+        expectAllNear(currentMatrix(GL_MODELVIEW_MATRIX).m,
+                      (placement * Matrix::translation(0.8, 0, 0)).m, 16, 1e-4, what);
     }
 }
 
@@ -69,7 +64,7 @@ TEST_F(Font, DrawingLeavesTheCallersStateAsItWas) {
         const std::string what = "count " + std::to_string(count);
         EXPECT_EQ(lines.segments.size(), strokesOfText(std::string("|14:05:039", count)).size())
             << what;
-        expectMatrix(currentMatrix(GL_MODELVIEW_MATRIX), before, what);
+        expectAllNear(currentMatrix(GL_MODELVIEW_MATRIX).m, before.m, 16, 1e-4, what);
         EXPECT_EQ(integer(GL_MATRIX_MODE), GL_MODELVIEW) << what;
         EXPECT_EQ(integer(GL_MODELVIEW_STACK_DEPTH), depth) << what;
         EXPECT_EQ(integer(GL_ATTRIB_STACK_DEPTH), attribDepth) << what;
@@ -108,8 +103,9 @@ TEST_F(Font, BuildingDrawsNothingKeepsBothMatricesAndReservesEveryCode) {
         ASSERT_NE(base, 0u);
         EXPECT_TRUE(lines.segments.empty() && lines.points.empty() && !lines.unreadable);
         EXPECT_EQ(integer(GL_MATRIX_MODE), static_cast<GLint>(mode));
-        expectMatrix(currentMatrix(GL_PROJECTION_MATRIX), otherProjection, "projection");
-        expectMatrix(currentMatrix(GL_MODELVIEW_MATRIX), placement, "model-view");
+        expectAllNear(currentMatrix(GL_PROJECTION_MATRIX).m, otherProjection.m, 16, 1e-4,
+                      "projection");
+        expectAllNear(currentMatrix(GL_MODELVIEW_MATRIX).m, placement.m, 16, 1e-4, "model-view");
         // Codes without a glyph have their ids all the same, so no text calls outside the block.
         for (GLuint id = base; id < base + 256; ++id) {
             EXPECT_TRUE(glIsList(id)) << id - base;

@@ -5,6 +5,7 @@
 #include "camera/camera.h"
 #include "scene/scene.h"
 #include "testDisplay.h"
+#include "vecChecks.h"
 
 namespace {
 
@@ -51,11 +52,8 @@ TEST_F(Frame, DrawsTheFloorTheChainsAndTheDotThroughTheCamera) {
     // What the frame leaves: a pixel projection, identity model-view, no blending.
     const Matrix projection = currentMatrix(GL_PROJECTION_MATRIX);
     const Matrix pixels = Matrix::ortho(0, screenW, screenH, 0, -1, 1);
-    const Matrix modelView = currentMatrix(GL_MODELVIEW_MATRIX);
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_NEAR(projection.m[i], pixels.m[i], 1e-7) << "element " << i;
-        EXPECT_EQ(modelView.m[i], Matrix::identity().m[i]) << "element " << i;
-    }
+    expectAllNear(projection.m, pixels.m, 16, 1e-7, "projection");
+    expectAllNear(currentMatrix(GL_MODELVIEW_MATRIX).m, Matrix::identity().m, 16, 0, "model-view");
     EXPECT_EQ(integer(GL_MATRIX_MODE), GL_MODELVIEW);
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
     EXPECT_EQ(integer(GL_MODELVIEW_STACK_DEPTH), 1);

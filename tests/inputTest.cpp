@@ -41,26 +41,6 @@ TEST_F(Input, MotionOverALetterboxedPictureCountsInItsOwnPixels) {
     }
 }
 
-TEST_F(Input, AScreensaversPointerCirclesTheCentreOnceEvery5400Frames) {
-    // A third of the way from the centre of 1024 by 768 to its edges, starting
-    // right of it and turning upward first.
-    setScreenSize(1024, 768);
-    idleFrames = 9;
-    const int32_t cases[][4] = {{0, 683, 384, 1},
-                                {1350, 512, 256, 1351},
-                                {2700, 341, 384, 2701},
-                                {4050, 512, 512, 4051},
-                                {5399, 683, 384, 0}};
-    for (const auto& c : cases) {
-        tourFrame = c[0];
-        tourPointer();
-        EXPECT_EQ(mouseX, c[1]) << "frame " << c[0];
-        EXPECT_EQ(mouseY, c[2]) << "frame " << c[0];
-        EXPECT_EQ(tourFrame, c[3]);
-    }
-    EXPECT_EQ(idleFrames, 9) << "nobody moved the mouse";
-}
-
 TEST_F(Input, SpaceTogglesAndTwiceChangesNothing) {
     handleEvent(keyDown(SDLK_SPACE));
     EXPECT_EQ(viewMode, Fly);

@@ -6,6 +6,7 @@
 #include "font/strokeFont.h"
 #include "scene/scene.h"
 #include "testDisplay.h"
+#include "vecChecks.h"
 
 #include <string>
 #include <vector>
@@ -68,12 +69,6 @@ const std::vector<std::string> lastTenSeconds = {"|13:59:46", "|13:59:47", "|13:
                                                  "|13:59:50", "|13:59:51", "|13:59:52", "|13:59:53",
                                                  "|13:59:54", "|13:59:55"};
 
-void expectNear(D3 got, D3 want, const std::string& what) {
-    EXPECT_NEAR(got.x, want.x, 1e-4) << what;
-    EXPECT_NEAR(got.y, want.y, 1e-4) << what;
-    EXPECT_NEAR(got.z, want.z, 1e-4) << what;
-}
-
 } // namespace
 
 TEST_F(LabelChainDrawing, EachLabelStartsWhereTheOneBeforeEndsTurnedByItsJoint) {
@@ -106,19 +101,19 @@ TEST_F(LabelChainDrawing, EachLabelStartsWhereTheOneBeforeEndsTurnedByItsJoint) 
             }
             if (j == 0) {
                 // Upright on the root, glyphs standing toward -x as the chain runs up.
-                expectNear(p.origin, {k.root.x, k.root.y, k.root.z}, what);
-                expectNear(p.along, {0, 1, 0}, what);
-                expectNear(p.up, {-1, 0, 0}, what);
+                expectNear(p.origin, k.root, 1e-4, what);
+                expectNear(p.along, Xyz{0, 1, 0}, 1e-4, what);
+                expectNear(p.up, Xyz{-1, 0, 0}, 1e-4, what);
             } else {
-                expectNear(p.origin, before.origin + before.along * k.spacing, what);
+                expectNear(p.origin, before.origin + before.along * k.spacing, 1e-4, what);
                 // In the chain's frame before it (x across, y along), the joint turns
                 // about z by the row-0 sum, then about the turned x by the row-1 sum.
                 const Matrix joint = Matrix::rotation(chain.sway->sums[0][j], 0, 0, 1) *
                                      Matrix::rotation(chain.sway->sums[1][j], 1, 0, 0);
                 const D3 x = before.up * -1, y = before.along, z = x.cross(y);
                 const WindowPoint a = joint.apply(0, 1, 0), c = joint.apply(1, 0, 0);
-                expectNear(p.along, x * a.x + y * a.y + z * a.z, what);
-                expectNear(p.up * -1, x * c.x + y * c.y + z * c.z, what);
+                expectNear(p.along, x * a.x + y * a.y + z * a.z, 1e-4, what);
+                expectNear(p.up * -1, x * c.x + y * c.y + z * c.z, 1e-4, what);
             }
             // Cyan at the root, shading to red by tenths of the chain's length.
             const double red = static_cast<double>(j) / k.count;

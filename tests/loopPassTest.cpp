@@ -63,12 +63,12 @@ double farthestApart(const std::vector<Segment>& a, size_t from, const std::vect
 } // namespace
 
 TEST_F(LoopPass, EachPassDrawsTheLabelsOfTheClockAsItReadsThen) {
-    for (const TimeOfDay& t : {TimeOfDay{10, 0, 5}, TimeOfDay{0, 0, 3}, TimeOfDay{23, 59, 59}}) {
-        testClockTime = t;
-        const Feedback drawn = pass();
-        ASSERT_FALSE(drawn.unreadable);
-        expectStraightChains(drawn, sceneFrom(camera.eye, camera.target), labelsEndingAt(t));
-    }
+    // Just after midnight, the labels reach back across it.
+    testClockTime = TimeOfDay{0, 0, 3};
+    const Feedback drawn = pass();
+    ASSERT_FALSE(drawn.unreadable);
+    expectStraightChains(drawn, sceneFrom(camera.eye, camera.target),
+                         labelsEndingAt(testClockTime));
 }
 
 TEST_F(LoopPass, TakesTheInputThenStepsTheViewAndCountsTheFrameBeforeDrawing) {

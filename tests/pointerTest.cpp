@@ -12,14 +12,18 @@ protected:
     void SetUp() override {
         KRONVALE_REQUIRE_DISPLAY(0, 0, SDL_OPENGL | SDL_FULLSCREEN);
         hidePointer();
-        drainEvents();
+        waitForThePointer();
     }
 
-    // Lets the display settle (mapped, focused, grabbed) before the pointer moves.
-    static void drainEvents() {
-        for (int pass = 0; pass < 30; ++pass) {
+    // Waits, a few seconds at most, until the display is mapped under the
+    // pointer, so that the pointer's first move reaches it.
+    static void waitForThePointer() {
+        for (int wait = 0; wait < 300; ++wait) {
             SDL_Event event;
             while (SDL_PollEvent(&event)) {
+            }
+            if (SDL_GetAppState() & SDL_APPMOUSEFOCUS) {
+                return;
             }
             SDL_Delay(10);
         }

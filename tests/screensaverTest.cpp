@@ -12,7 +12,7 @@
 
 namespace {
 
-ScreensaverRequest parse(const std::vector<std::string>& words) {
+ScreensaverRequest parseSaverLine(const std::vector<std::string>& words) {
     const Arguments line("kronvale.scr", words);
     return parseScreensaverCommandLine(line.argc(), line.argv());
 }
@@ -26,22 +26,22 @@ void expectRequest(const ScreensaverRequest& got, ScreensaverAction action, uint
 
 TEST(ScreensaverCommandLine, TheThreeRequestsInAnyCaseAndWithEitherMark) {
     for (const char* word : {"/s", "/S", "-s", "-S"}) {
-        expectRequest(parse({word}), ScreensaverAction::Show, 0);
+        expectRequest(parseSaverLine({word}), ScreensaverAction::Show, 0);
     }
     for (const char* word : {"/c", "/C", "-c", "-C"}) {
-        expectRequest(parse({word}), ScreensaverAction::Configure, 0);
+        expectRequest(parseSaverLine({word}), ScreensaverAction::Configure, 0);
     }
-    expectRequest(parse({"/p", "1234"}), ScreensaverAction::Preview, 1234);
-    expectRequest(parse({"/P:1234"}), ScreensaverAction::Preview, 1234);
-    expectRequest(parse({"-p", "66050"}), ScreensaverAction::Preview, 66050);
-    expectRequest(parse({"-P:18446744073709551615"}), ScreensaverAction::Preview,
+    expectRequest(parseSaverLine({"/p", "1234"}), ScreensaverAction::Preview, 1234);
+    expectRequest(parseSaverLine({"/P:1234"}), ScreensaverAction::Preview, 1234);
+    expectRequest(parseSaverLine({"-p", "66050"}), ScreensaverAction::Preview, 66050);
+    expectRequest(parseSaverLine({"-P:18446744073709551615"}), ScreensaverAction::Preview,
                   18446744073709551615u);
 }
 
 TEST(ScreensaverCommandLine, NoArgumentMeansSettingsWhichMayNameTheirParent) {
-    expectRequest(parse({}), ScreensaverAction::Configure, 0);
-    expectRequest(parse({"/c:4321"}), ScreensaverAction::Configure, 4321);
-    expectRequest(parse({"/c", "4321"}), ScreensaverAction::Configure, 4321);
+    expectRequest(parseSaverLine({}), ScreensaverAction::Configure, 0);
+    expectRequest(parseSaverLine({"/c:4321"}), ScreensaverAction::Configure, 4321);
+    expectRequest(parseSaverLine({"/c", "4321"}), ScreensaverAction::Configure, 4321);
 }
 
 TEST(ScreensaverCommandLine, AnythingElseIsUnknown) {
@@ -67,7 +67,7 @@ TEST(ScreensaverCommandLine, AnythingElseIsUnknown) {
                                                           {"/p", "99999999999999999999"},
                                                           {"/p", "123456789012345678901"}};
     for (const auto& args : others) {
-        EXPECT_EQ(static_cast<int>(parse(args).action),
+        EXPECT_EQ(static_cast<int>(parseSaverLine(args).action),
                   static_cast<int>(ScreensaverAction::Unknown))
             << args.front() << " (" << args.size() << " arguments)";
     }
@@ -143,15 +143,9 @@ TEST_F(ScreensaverInputFilterTest, EverythingButInputPasses) {
     }
 }
 
-// The filter as SDL holds it, with the event-only dummy video driver.
-class ScreensaverQueue : public ::testing::Test {
+// The filter as SDL holds it, in SDL's real queue.
+class ScreensaverQueue : public EventQueue {
 protected:
-    void SetUp() override {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-    }
-    void TearDown() override { SDL_Quit(); }
-
     static int pending(Uint8 type) {
         SDL_Event events[8];
         return SDL_PeepEvents(events, 8, SDL_PEEKEVENT, SDL_EVENTMASK(type));

@@ -1,5 +1,5 @@
 // Sway fields and label chains as plain arithmetic: the random source, the
-// easing, the running sums, the order of draws and a long run.
+// easing, the running sums and the order of draws.
 #include "savedState.h"
 #include "scene/scene.h"
 
@@ -70,10 +70,6 @@ TEST_F(Sway, RandomDrawsSpanTheirRangeAndEveryRunDrawsTheSame) {
     const auto [lowest, highest] = std::minmax_element(first.begin(), first.end());
     EXPECT_EQ(*lowest, 0);
     EXPECT_EQ(*highest, 32767);
-    // Uniform enough that the chains sway both ways alike.
-    const auto below =
-        std::count_if(first.begin(), first.end(), [](int32_t r) { return r < 16384; });
-    EXPECT_NEAR(below, 50000, 1000);
 }
 
 TEST_F(Sway, RunningSumsCountTheFirstValueTwiceAndNeverTheLast) {
@@ -125,9 +121,9 @@ TEST_F(Sway, DrawsBecomeTargetsAndDurations) {
     }
 }
 
-TEST_F(Sway, EasesOfAnyLengthFollowTheHalfCosineThenRetarget) {
-    // A chain's shortest and longest eases, and far longer ones.
-    for (int32_t d : {160, 319, 4096, 4100}) {
+TEST_F(Sway, EasesFollowTheHalfCosineThenRetarget) {
+    // A chain's shortest and longest eases.
+    for (int32_t d : {160, 319}) {
         SwayField field(1, 1, 12.0, 160, 160);
         field.targetValue[0][0] = 4.0;
         field.duration[0][0] = d;
@@ -198,27 +194,4 @@ TEST_F(Chains, DrawInOrderAndStandStillUntilTheirFirstRetarget) {
             EXPECT_EQ(moved[v], duration[v] + 2) << "value " << v;
         }
     }
-}
-
-TEST_F(Sway, OddShapesNeitherDivideByZeroNorReachOutside) {
-    // No duration may be zero, even when asked for none.
-    SwayField quick(3, 2, 12.0, 0, 0);
-    for (int n = 0; n < 10; ++n) {
-        quick.step();
-        forEachValue(quick, [&](int i, int j) {
-            EXPECT_TRUE(std::isfinite(quick.currentValue[i][j]));
-            EXPECT_EQ(quick.duration[i][j], 1);
-        });
-    }
-    // Nothing to step, and nothing read.
-    SwayField empty(0, 2, 12.0, 160, 160);
-    empty.step();
-    SwayField negative(-4, -2, 12.0, 160, 160);
-    negative.step();
-    EXPECT_TRUE(negative.sums.empty());
-
-    // A chain longer than there are labels keeps to the labels there are.
-    LabelChain longChain(12, Vec3(1, 2, 3), 7.0);
-    EXPECT_EQ(longChain.labelCount, 10);
-    EXPECT_EQ(longChain.sway->valuesPerRow, 10);
 }
