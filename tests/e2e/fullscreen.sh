@@ -13,7 +13,7 @@ check_fullscreen() {
     if win=$(find_window); then
         expect_eq "'$1' covers the 1024 by 768 screen" 1024x768+0+0 "$(geometry "$win")"
         expect_eq "'$1' sets no caption" "(has no name)" "$(window_name "$win")"
-        mostly_white "'$1' shows the scene on white" 0 0 1024 768
+        shows_scene "'$1' shows the scene on white" 0 0 1024 768
     else
         fail "'$1' opens a display ($(stderr_text))"
     fi
@@ -22,10 +22,10 @@ check_fullscreen() {
     expect_eq "'$1' writes nothing to standard error" "" "$(stderr_text)"
 }
 
+# The default; the other words and sizes that come to the same are the
+# command line's, and the desktop's size asked for as 0 0 is the scaling's
+# and the monitors' tests'.
 check_fullscreen ""
-check_fullscreen "fullscreen"
-check_fullscreen "fullscreen 640 480 x"
-check_fullscreen "fullscreen 0 0"
 
 # check_scaled_display WHAT: full-screen at 800 by 600 on the 1024 by 768
 # screen: the picture fills the screen (the same shape, so no bars), with no
@@ -35,8 +35,7 @@ check_scaled_display() {
     if win=$(find_window); then
         expect_eq "$1: the display covers the screen" 1024x768+0+0 "$(geometry "$win")"
         expect_eq "$1: no caption" "(has no name)" "$(window_name "$win")"
-        mostly_white "$1: the scene fills it" 0 0 1024 768
-        expect_eq "$1: no bars" 0 "$black"
+        shows_scene "$1: the scene fills it, with no bars" 0 0 1024 768
         xdotool mousemove 700 500
         wait_more_frames 3
         measure 697 496 7 7
@@ -52,13 +51,6 @@ check_scaled_display() {
     expect_eq "$1: ends with status 0" 0 "$exit_status"
 }
 
-# Without any dialog tool the message goes to standard error only, and start-up goes on.
-launch_env=(PATH=/nonexistent)
-launch Window 800 600
-check_scaled_display "Window 800 600 without a dialog tool"
-expect_eq "the message is one line on standard error" "$message" "$(stderr_text)"
-launch_env=()
-
 # With a dialog tool, the message waits for OK before any display opens.
 launch Window 800 600
 dialog=
@@ -68,7 +60,7 @@ if wait_until 30 eval 'dialog=$(xdotool search --onlyvisible --name "^Error$" 2>
     expect_eq "no display opens while the dialog is up" "running, no window, no frame" \
         "$(running && echo running), $(xdotool search --onlyvisible --pid "$kronvale_pid" 2> /dev/null || echo no window), $([ "$(frames)" = 0 ] && echo no frame)"
     expect_eq "the dialog is the program's own child" xmessage "$(children_of "$kronvale_pid")"
-    expect_eq "the message is on standard error already" "$message" "$(stderr_text)"
+    expect_eq "the message is one line on standard error already" "$message" "$(stderr_text)"
     focus "$dialog"
     xdotool key Return
     check_scaled_display "Window 800 600 after OK"

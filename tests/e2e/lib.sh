@@ -288,17 +288,15 @@ focus() {
     xdotool windowfocus --sync "$1" 2> /dev/null || xdotool windowfocus "$1"
 }
 
-screenshot() {
-    import -window root "$work/screen.png"
-}
-
-# measure X Y WIDTH HEIGHT: takes a screenshot and sets the variables of
-# the pixel counter for that rectangle (white, cyan, tip, grey, black,
-# nonwhite, cyanx, cyany, left, right, top, bottom, pixels); the one before
-# it is kept.
+# measure X Y WIDTH HEIGHT: takes a screenshot (of the screen, or of the
+# window measured_window names) and sets the variables of the pixel counter
+# for that rectangle (white, cyan, tip, grey, black, nonwhite, cyanx, cyany,
+# cyanleft, cyanright, left, right, top, bottom, pixels); the one before it
+# is kept.
+measured_window=root
 measure() {
     [ ! -f "$work/screen.ppm" ] || mv "$work/screen.ppm" "$work/before.ppm"
-    import -window root -depth 8 "ppm:$work/screen.ppm"
+    import -window "$measured_window" -depth 8 "ppm:$work/screen.ppm" 2> /dev/null || return 1
     local line
     line=$("$HELPERS/kronvale_pixel_stats" "$work/screen.ppm" "$@") || return 1
     eval "$line"
@@ -310,16 +308,28 @@ moved_since() {
     measure "$@" && eval "$("$HELPERS/kronvale_pixel_stats" "$work/screen.ppm" "$@" "$work/before.ppm")"
 }
 
-# mostly_white WHAT X Y WIDTH HEIGHT: the scene on white, as every frame shows it.
-mostly_white() {
+# scene_shows X Y WIDTH HEIGHT: that area shows the scene as every frame
+# does: mostly white, the floor's cyan about its middle column, the tips'
+# dark red (a picture scaled to fit keeps a few pixels of each exactly so),
+# and nothing black but perhaps the dot; the counts are left in the
+# variables of measure.
+scene_shows() {
+    measure "$@" && [ "$white" -gt $((pixels * 4 / 5)) ] && [ "$cyan" -ge 5 ] &&
+        [ "$tip" -ge 5 ] && [ "$black" -le 16 ] &&
+        awk -v c="$cyanx" -v m=$(($1 + $3 / 2)) -v s=$(($3 / 16)) 'BEGIN { exit !(c > m - s && c < m + s) }'
+}
+
+# shows_scene WHAT X Y WIDTH HEIGHT: waits up to thirty seconds for
+# scene_shows, while the program runs, looking every few frames: each look
+# is a screenshot.
+shows_scene() {
     local what=$1
     shift
-    if ! measure "$@"; then
-        fail "$what: no screenshot to measure"
-    elif [ "$white" -gt $((pixels * 9 / 10)) ] && [ "$nonwhite" -gt 0 ]; then
-        ok "$what ($white of $pixels pixels white)"
+    local area=("$@")
+    if wait_until 30 eval 'scene_shows "${area[@]}" || ended || ! wait_more_frames 5' && running; then
+        ok "$what ($white of $pixels white, $cyan cyan, $tip dark red, the root at $cyanx)"
     else
-        fail "$what: $white of $pixels pixels white"
+        fail "$what: ${white:-?} of ${pixels:-?} white, ${cyan:-?} cyan, ${tip:-?} dark red, ${black:-?} black, the root at ${cyanx:-?}"
     fi
 }
 
@@ -328,12 +338,6 @@ mostly_white() {
 colours() {
     convert "$work/screen.ppm" -crop "$3x$4+$1+$2" +repage -unique-colors -depth 8 txt:- |
         sed -n 's/^[^(]*(\([0-9]*,[0-9]*,[0-9]*\).*/\1/p' | tr '\n' ' ' | sed 's/ $//'
-}
-
-# pixel X Y: "R,G,B" of the last screenshot at that point.
-pixel() {
-    convert "$work/screen.png" -format \
-        "%[fx:round(255*p{$1,$2}.r)],%[fx:round(255*p{$1,$2}.g)],%[fx:round(255*p{$1,$2}.b)]" info:
 }
 
 pointer_position() {
@@ -382,7 +386,7 @@ children_of() {
     done
 }
 
-# cpu_ticks: CPU time the program has used so far, in clock ticks.
+# cpu_ticks [PID]: CPU time the program (or that process) has used so far, in clock ticks.
 cpu_ticks() {
-    awk '{ print $14 + $15 }' "/proc/$kronvale_pid/stat"
+    awk '{ print $14 + $15 }' "/proc/${1:-$kronvale_pid}/stat"
 }

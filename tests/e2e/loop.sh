@@ -61,11 +61,11 @@ if win=$(find_window) && wait_until 30 eval '[ "$(yardstick_frames)" -ge 2 ]'; t
     frames_before=$(frames)
     ticks_before=$(cpu_ticks)
     yardstick_before=$(yardstick_frames)
-    yardstick_ticks_before=$(awk '{ print $14 + $15 }' "/proc/$yardstick_pid/stat")
+    yardstick_ticks_before=$(cpu_ticks "$yardstick_pid")
     wait_until 60 eval '[ "$(yardstick_frames)" -ge $((yardstick_before + 60)) ]'
     drawn=$(($(frames) - frames_before))
     used=$(($(cpu_ticks) - ticks_before))
-    yardstick_used=$(($(awk '{ print $14 + $15 }' "/proc/$yardstick_pid/stat") - yardstick_ticks_before))
+    yardstick_used=$(($(cpu_ticks "$yardstick_pid") - yardstick_ticks_before))
     expect_eq "minimised, no frames while another program draws sixty" 0 "$drawn"
     if [ "$used" -le $((yardstick_used / 10 + 2)) ]; then
         ok "minimised, next to no CPU ($used ticks, the visible program $yardstick_used)"

@@ -5,15 +5,15 @@
 . "$(dirname "$0")/lib.sh"
 start_monitors
 
-# covers WHAT ARGS...: full-screen on the monitor at x = $on, the other untouched.
+# covers WHAT BAR ARGS...: full-screen on the monitor at x = $on, the
+# picture between black bars of BAR rows, the other monitor untouched.
 covers() {
-    local what=$1 win other
-    shift
+    local what=$1 bar=$2 win other
+    shift 2
     launch "$@"
     if win=$(find_window); then
-        wait_frames 20
         expect_eq "$what: the display covers that monitor" "1280x1024+$on+0" "$(geometry "$win")"
-        mostly_white "$what: showing the scene" "$on" 0 1280 1024
+        shows_scene "$what: showing the scene" "$on" "$bar" 1280 $((1024 - 2 * bar))
         other=$((1280 - on))
         expect_eq "$what: the other monitor is left as it was" "$untouched" \
             "$(colours "$other" 0 1280 1024)"
@@ -25,9 +25,9 @@ covers() {
 }
 
 on=0
-covers "full-screen" fullscreen 0 0
-covers "full-screen at the default size" fullscreen
+covers "full-screen" 0 fullscreen 0 0
+covers "full-screen at the default size, letterboxed" 32 fullscreen
 launch_env=(SDL_VIDEO_FULLSCREEN_DISPLAY=1)
 on=1280
-covers "SDL_VIDEO_FULLSCREEN_DISPLAY=1" fullscreen 0 0
+covers "SDL_VIDEO_FULLSCREEN_DISPLAY=1" 0 fullscreen 0 0
 finish

@@ -1,6 +1,8 @@
 // Counts what a screenshot shows in a rectangle: white, the floor's cyan, the
 // tips' dark red, the dot's grey, black (the bare screen, or bars around a
-// letterboxed picture), and where the cyan and the non-white lie; given an
+// letterboxed picture), and where the cyan and the non-white lie (the cyan's
+// left and right ends are the floor square's: a label is cyan only upright
+// over its middle); given an
 // earlier screenshot too, how many pixels turned from the floor's cyan to
 // white or back (what a label passing over the floor never does).
 // Reads binary PPMs; prints one line of name=value pairs.
@@ -66,7 +68,7 @@ int main(int argc, char* argv[]) {
     }
     long pixels = 0, white = 0, cyan = 0, tip = 0, grey = 0, black = 0, moved = 0;
     double cyanX = 0, cyanY = 0;
-    int minX = -1, maxX = -1, minY = -1, maxY = -1;
+    int minX = -1, maxX = -1, minY = -1, maxY = -1, cyanLeft = -1, cyanRight = -1;
     for (int y = y0; y < y0 + h; ++y) {
         for (int x = x0; x < x0 + w; ++x) {
             if (x < 0 || y < 0 || x >= width || y >= height) {
@@ -96,6 +98,8 @@ int main(int argc, char* argv[]) {
             }
             maxY = y;
             if (r == 0 && g == 255 && b == 255) {
+                cyanLeft = cyan == 0 || x < cyanLeft ? x : cyanLeft;
+                cyanRight = x > cyanRight ? x : cyanRight;
                 ++cyan;
                 cyanX += x;
                 cyanY += y;
@@ -110,8 +114,9 @@ int main(int argc, char* argv[]) {
         }
     }
     std::printf("pixels=%ld white=%ld cyan=%ld tip=%ld grey=%ld black=%ld nonwhite=%ld "
-                "cyanx=%.2f cyany=%.2f left=%d right=%d top=%d bottom=%d moved=%ld\n",
+                "cyanx=%.2f cyany=%.2f cyanleft=%d cyanright=%d left=%d right=%d top=%d bottom=%d "
+                "moved=%ld\n",
                 pixels, white, cyan, tip, grey, black, pixels - white, cyan ? cyanX / cyan : -1.0,
-                cyan ? cyanY / cyan : -1.0, minX, maxX, minY, maxY, moved);
+                cyan ? cyanY / cyan : -1.0, cyanLeft, cyanRight, minX, maxX, minY, maxY, moved);
     return 0;
 }

@@ -44,11 +44,11 @@ fi
 stop_program
 launch_env=()
 
-# Started without standard input, output or error, as some launchers do: no
+# Started without standard input, output and error, as some launchers do: no
 # library's connection may take their place, or the first warning written to
 # "standard error" would go down the X connection.
 launch_env=(XDG_CACHE_HOME=)
-for closed in 0 1 2 "0 1 2"; do
+for closed in "0 1 2"; do
     launch_closed=$closed
     launch window 320 240
     if find_window > /dev/null; then

@@ -22,7 +22,7 @@ if [ ! -f "$windows_zip" ]; then
     exit 1
 fi
 
-export WINEPREFIX=${WINEPREFIX:-$(cd "$windows_tests/../.." && pwd)/build-windows/wine}
+export WINEPREFIX=${WINEPREFIX:-$(cd "$windows_tests/../.." && pwd)/build-windows/build/wine-a}
 export WINEDEBUG=-all
 
 # Whatever Wine still runs in the prefix (its own services) ends with the test,
@@ -116,20 +116,6 @@ press_button() {
     click() { xdotool click "$button" 2> /dev/null; }
     again_until ended click
     wait_exit
-}
-
-# scene_measured X Y WIDTH HEIGHT: the scene shows there as it does once the
-# eye has flown in: mostly white, with more than a few pixels of cyan and of
-# dark red, and none black; the counts are left in the variables of measure.
-scene_measured() {
-    measure "$@" && [ "$white" -gt $((pixels * 9 / 10)) ] && [ "$white" -lt "$pixels" ] &&
-        [ "$cyan" -gt 20 ] && [ "$tip" -gt 20 ] && [ "$black" = 0 ]
-}
-
-# wait_scene X Y WIDTH HEIGHT: waits up to thirty seconds for scene_measured.
-wait_scene() {
-    local area=("$@")
-    wait_until 30 eval 'scene_measured "${area[@]}" || ended' && running
 }
 
 # stderr_file: what the program left in stderr.txt beside it, CR LF kept.

@@ -37,18 +37,13 @@ xdotool mousemove 40 700
 launch_windows kronvale.scr /s
 if window=$(find_window_at 1024x768+0+0); then
     ok "/s opens a display of the desktop's size, 1024 by 768"
-    if wait_scene 0 0 1024 768; then
-        ok "showing the scene ($white white, $cyan cyan, $tip dark red of $pixels)"
-    else
-        fail "showing the scene (${white:-?} white, ${cyan:-?} cyan, ${tip:-?} dark red of ${pixels:-?})"
-    fi
-    import -window root "$work/screensaver.png"
+    shows_scene "showing the scene" 0 0 1024 768
+    convert "$work/screen.ppm" "$work/screensaver.png"
     # A few pixels of drift: it goes on, and the program never sees the
     # motion, so no cursor dot comes up where the pointer is.
     xdotool mousemove 43 697
     if wait_more_frames 30 && measure 36 690 15 15 && running; then
-        expect_eq "a drift of three pixels leaves it running, with no dot at the pointer" \
-            "0 grey, 225 white" "$grey grey, $white white"
+        expect_eq "a drift of three pixels leaves it running, with no dot at the pointer" 0 "$grey"
     else
         fail "a drift of three pixels leaves it running (${exit_status:-running})"
     fi
@@ -98,17 +93,10 @@ if [ -n "$handle" ] && [ -n "$host_window" ]; then
     wait_until 10 eval 'preview=$(xwininfo -root -tree | awk '"'"'$2 == "(has" && $6 ~ /^320x240\+/ { print $1 }'"'"' | head -n 1); [ -n "$preview" ] || ended'
     if [ -n "$preview" ]; then
         ok "/p draws into a window of the host's size, 320 by 240"
-        shows_scene() {
-            import -window "$preview" -depth 8 "ppm:$work/preview.ppm" 2> /dev/null &&
-                eval "$("$HELPERS/kronvale_pixel_stats" "$work/preview.ppm")" &&
-                [ "$white" -gt $((pixels * 8 / 10)) ] && [ "$cyan" -gt 20 ] && [ "$tip" -gt 20 ]
-        }
-        if wait_until 30 eval 'shows_scene || ended' && running; then
-            ok "showing the scene ($white white, $cyan cyan, $tip dark red of $pixels)"
-            convert "$work/preview.ppm" "$work/preview.png"
-        else
-            fail "showing the scene (${white:-?} white, ${cyan:-?} cyan, ${tip:-?} dark red of ${pixels:-?})"
-        fi
+        measured_window=$preview
+        shows_scene "showing the scene" 1 1 319 239
+        measured_window=root
+        convert "$work/screen.ppm" "$work/preview.png"
     else
         fail "/p draws into a window of the host's size, 320 by 240"
     fi

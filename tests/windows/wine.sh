@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine in the tests' own Wine prefix, made on
-# first use: build-windows/wine unless WINEPREFIX says otherwise. The
+# first use: build-windows/build/wine-a unless WINEPREFIX says otherwise. The
 # program's exit status is this script's.
 #
 #   tests/windows/wine.sh PROGRAM.exe [ARGS...]
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-export WINEPREFIX=${WINEPREFIX:-$(cd "$here/../.." && pwd)/build-windows/wine}
+export WINEPREFIX=${WINEPREFIX:-$(cd "$here/../.." && pwd)/build-windows/build/wine-a}
 export WINEDEBUG=${WINEDEBUG:--all}
 # No prompts to install Wine's .NET and HTML engines, which nothing here uses.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}

@@ -2,8 +2,11 @@
 # Frames per second of kronvale.exe under Wine beside the Linux build, the
 # same 640 by 480 window on the same private Xvfb, one after the other.
 # Mesa, which both draw with, counts the frames (tests/windows/lib.sh); the
-# programs are not changed. Prints the two rates.
-. "$(dirname "$0")/lib.sh"
+# programs are not changed. Prints the two rates. After make test:
+#
+#   bench/windowsFrameRate.sh build-windows/kronvale-windows-x86_64.zip build \
+#       build-windows/build/tests/kronvale_windows_helper.exe
+. "$(dirname "$0")/../tests/windows/lib.sh"
 
 start_xvfb
 
@@ -25,11 +28,4 @@ linux_rate=$(rate)
 stop_program
 
 echo "frames per second, 640 by 480 window: Wine ${wine_rate:-none}, Linux ${linux_rate:-none}"
-for measured in "Wine:$wine_rate" "Linux:$linux_rate"; do
-    if awk -v r="${measured#*:}" 'BEGIN { exit !(r + 0 > 5) }'; then
-        ok "${measured%%:*} draws ${measured#*:} frames per second"
-    else
-        fail "${measured%%:*} draws frames: ${measured#*:}"
-    fi
-done
-finish
+[ -n "$wine_rate" ] && [ -n "$linux_rate" ]
