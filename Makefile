@@ -1,19 +1,23 @@
 # Two commands do everything: `make run` builds and starts Kronvale,
-# `make test` builds it and runs every test; `make deb` makes its Debian
-# package, `make windows` the Windows zip in build-windows/. Each installs
-# missing Debian packages first when run as root (see scripts/setup).
+# `make test` builds it and runs every test; `make check` is the quick
+# everyday subset, `make deb` makes its Debian package, `make windows` the
+# Windows zip in build-windows/. Each installs missing Debian packages first
+# when run as root (see scripts/setup).
 #
 #   make run ARGS="window 800 600"
 
 ARGS ?=
 
-.PHONY: run test deb windows clean
+.PHONY: run test check deb windows clean
 
 run:
 	scripts/run $(ARGS)
 
 test:
 	scripts/test
+
+check:
+	scripts/check
 
 deb:
 	scripts/deb
