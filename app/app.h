@@ -95,11 +95,13 @@ void pollInput();
 // One more frame without mouse activity; stops at the largest count.
 void countIdleFrame();
 
-// A screensaver's stand-in pointer: one step further round the display's
-// centre, a third of the way to its edges, a round every tourFrames frames.
-constexpr int32_t tourFrames = 5400; // a minute and a half at 60 frames a second
-extern int32_t tourFrame;            // how far round, 0 to tourFrames - 1
-void tourPointer();
+// A screensaver's tour: the next frame of the stand-in pointer and buttons
+// that a run nobody steers gives the Orbit step, swinging the eye round the
+// bundle and now and then bringing it in close enough to read the labels.
+constexpr int32_t tourLength =
+    21600;                // frames until the tour starts over: six minutes at 60 a second
+extern int32_t tourFrame; // how far into it, 0 to tourLength - 1
+void tourInput();
 
 // Shuts SDL down and ends the process through the normal exit path.
 [[noreturn]] void quitProgram(int status);

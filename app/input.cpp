@@ -1,16 +1,14 @@
 // Input events: the mouse state, the view mode, minimising, the display's
-// changes and the requests to quit; and a screensaver's stand-in pointer.
+// changes and the requests to quit.
 #include "app/app.h"
 
 #include <SDL.h>
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 
 int32_t viewMode = Orbit;
 bool fullscreen = true;
 bool minimised = false;
-int32_t tourFrame = 0;
 
 namespace {
 
@@ -101,11 +99,4 @@ void countIdleFrame() {
     if (idleFrames < INT32_MAX) {
         ++idleFrames;
     }
-}
-
-void tourPointer() {
-    const double angle = 2.0 * 3.14159265358979323846 * tourFrame / tourFrames;
-    tourFrame = (tourFrame + 1) % tourFrames;
-    mouseX = halfWidth + static_cast<int32_t>(std::lround(halfWidth / 3.0 * std::cos(angle)));
-    mouseY = halfHeight - static_cast<int32_t>(std::lround(halfHeight / 3.0 * std::sin(angle)));
 }

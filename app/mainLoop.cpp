@@ -23,7 +23,7 @@ void runViewStep() {
 void runLoopPass() {
     pollInput();
     if (screensaverRun) {
-        tourPointer();
+        tourInput();
     }
     runViewStep();
     clockReading = readLocalTime();

@@ -57,21 +57,42 @@ ends_on_sigterm() {
 }
 
 if [ "$part" = tour ]; then
-    # Left alone, a screensaver tours the bundle: once the eye has all but
-    # settled where a still pointer would leave it (a pixel or two of the floor
-    # may still move), the floor square goes on moving on screen (pixels of it
-    # turn white, or white ones cyan; the labels swaying over it never do that,
-    # nor the label at the root while the clock stands still).
-    use_faketime "2026-12-08 00:00:03"
+    # Left alone, a screensaver tours the bundle. Far out, the eye swings
+    # round it: pixels of the floor square turn white, or white ones cyan (the
+    # labels swaying over it never do that, nor the label at the root while
+    # the clock stands still). Within a minute it comes in until the labels
+    # stand large and fill the picture with ink (more than a sixteenth of it:
+    # one-pixel strokes never cover it; far out they ink a fiftieth), then
+    # goes back out.
+    use_faketime "2026-12-08 14:05:03"
     launch -window-id "$id"
-    wait_frames 300
+    wait_frames 150
     measure 100 100 640 400
+    floor=$((cyanright - cyanleft))
     wait_frames 400
     moved_since 100 100 640 400
-    if [ "$moved" -gt 5 ]; then
-        ok "left alone, the view moves on ($moved pixels of the floor moved)"
+    if [ "$moved" -gt 100 ]; then
+        ok "far out, the eye swings round the bundle ($moved pixels of the floor moved)"
     else
-        fail "left alone, the view moves on: the floor stood still"
+        fail "far out, the eye swings round the bundle: $moved pixels of the floor moved"
+    fi
+    close() {
+        measure 100 100 640 400 && [ "$nonwhite" -gt $((pixels / 16)) ]
+    }
+    if wait_until 120 eval 'close || ended || ! wait_more_frames 20' && running; then
+        ok "within a minute it comes in close ($nonwhite of $pixels pixels ink)"
+    else
+        fail "within a minute it comes in close: ${nonwhite:-?} of ${pixels:-?} pixels ink"
+    fi
+    # Out again: the floor square whole, and as small as it was.
+    far() {
+        measure 100 100 640 400 && [ "$white" -gt $((pixels * 9 / 10)) ] && [ "$cyan" -gt 0 ] &&
+            [ $((cyanright - cyanleft)) -lt $((floor * 13 / 10)) ]
+    }
+    if wait_until 60 eval 'far || ended || ! wait_more_frames 20' && running; then
+        ok "then back out, mostly white ($white of $pixels pixels, the floor $((cyanright - cyanleft)) wide, $floor at first)"
+    else
+        fail "then back out, mostly white: ${white:-?} of ${pixels:-?} pixels, the floor $((cyanright - cyanleft)) wide, $floor at first"
     fi
     stop_program
     finish
