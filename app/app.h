@@ -7,11 +7,9 @@
 
 union SDL_Event;
 
-enum ViewMode : int32_t { Orbit = 0, Fly = 1 };
-extern int32_t viewMode; // a ViewMode: 0 or 1; the space key switches it
-
-extern bool fullscreen; // the display was opened full-screen
-extern bool minimised;  // the display is iconified: nobody sees a frame
+extern bool fullscreen; // the display is full-screen: asked for, then F11's (app/display.cpp)
+extern bool
+    minimised; // the display is iconified, nobody sees a frame: as its events say (app/input.cpp)
 
 // What the command line asks for.
 struct DisplayRequest {
@@ -26,6 +24,7 @@ enum class InformationRequest { None, Usage, Version };
 
 extern const char* const firstParameterMessage;
 extern const char* const windowCaption;
+extern const char* const applicationId; // the menu entry's name, for desktops to match
 // Why the screen stays awake, as the desktop lists it beside the name.
 extern const char* const screenAwakeReason;
 // Set to 1 by the screensaver launchers: the run is a screensaver's.
@@ -48,6 +47,9 @@ void setScreenSize(int32_t width, int32_t height);
 // The whole program: start-up, then the main loop. Never returns.
 [[noreturn]] void runKronvale(int argc, char* argv[]);
 
+// The initial graphics state for a display of that size, its view set as
+// every frame sets it, from the records of the display as it opened (so
+// after setScreenSize).
 void initGraphicsState(int32_t width, int32_t height);
 
 // Before SDL video starts: whether this is a screensaver's run, and SDL's
@@ -58,6 +60,9 @@ void prepareVideo(const DisplayRequest& request);
 // standard error and ends with status 1. Full-screen at a size the display
 // cannot take, the picture is letterboxed on the whole monitor.
 void openDisplayOrQuit(const DisplayRequest& request);
+
+// The drawable's pixels for each of the display's points, as they are now.
+void followDrawable();
 
 // The window resized to this size by the user; the picture follows.
 void resizeDisplay(int32_t width, int32_t height);
@@ -71,7 +76,7 @@ void switchFullscreen();
 void buildFontOrQuit();
 
 // One pass of the main loop: input, the view step, the clock, the idle count,
-// the frame, and the pause.
+// the drawable's scale, the frame, and the pause.
 void runLoopPass();
 
 // While minimised, sleeps until an event arrives, applying each; returns at

@@ -8,6 +8,7 @@ const char* const firstParameterMessage =
     "First parameter was not either lowercase 'fullscreen' or "
     "'window' (no quotes), ignored.";
 const char* const windowCaption = "Kronvale";
+const char* const applicationId = KRONVALE_APP_ID;
 const char* const screenAwakeReason = "Showing the clock full-screen";
 const char* const screensaverVariable = "KRONVALE_SCREENSAVER";
 
@@ -20,7 +21,8 @@ const char* const usageText =
     "\n"
     "  fullscreen      the whole screen (the default)\n"
     "  window          a window captioned \"Kronvale\"\n"
-    "  WIDTH HEIGHT    the display's size in pixels, 1024 by 768 unless given;\n"
+    "  WIDTH HEIGHT    the display's size in the desktop's units (pixels, unless\n"
+    "                  it scales), 1024 by 768 unless given;\n"
     "                  read only after a first word; 0 is the desktop's size\n"
     "\n"
     "Controls:\n"

@@ -7,6 +7,7 @@
 #include "app/sdlLibraries.h"
 #include "font/strokeFont.h"
 #include "platform/platform.h"
+#include "scene/scene.h"
 
 #include <SDL.h>
 #include <SDL_opengl.h>
@@ -15,6 +16,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+bool fullscreen = true;
 
 namespace {
 
@@ -102,6 +105,7 @@ void reopen(Size size, Uint32 flags) {
         captioned = true;
     }
     setScreenSize(display->w, display->h);
+    followDrawable();
     glDisable(GL_SCISSOR_TEST);
     initGraphicsState(screenWidth, screenHeight);
     if (glIsList(fontBase + '0') == GL_FALSE) {
@@ -128,22 +132,19 @@ void initGraphicsState(int32_t width, int32_t height) {
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
     glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
     glEnable(GL_TEXTURE_2D);
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(60.0, aspectRatio, 1.0, 1024.0);
+    setSceneView();
 }
 
 void prepareVideo(const DisplayRequest& request) {
     const char* asked = std::getenv(screensaverVariable);
     screensaverRun = asked != nullptr && std::strcmp(asked, "1") == 0;
-    chooseLibrarySettings(request);
     // A window or a screensaver leaves the user's blanking and lock alone;
     // full-screen keeps the screen awake like a clock on the wall, and says so
     // in Kronvale's name.
     if (screensaverRun || !request.fullscreen) {
         setEnvironmentDefault("SDL_VIDEO_ALLOW_SCREENSAVER", "1");
     }
+    chooseLibrarySettings(request);
     setEnvironmentDefault("SDL_APP_NAME", windowCaption);
     setEnvironmentDefault("SDL_SCREENSAVER_INHIBIT_ACTIVITY_NAME", screenAwakeReason);
 }
@@ -169,6 +170,7 @@ void openDisplayOrQuit(const DisplayRequest& request) {
     // Take what was really opened, so that neither the halves nor the aspect
     // ratio can come out as 0.
     setScreenSize(letterboxed ? asked.width : display->w, letterboxed ? asked.height : display->h);
+    followDrawable();
     if (letterboxed) {
         letterbox(asked, Size{display->w, display->h});
     }
@@ -177,6 +179,13 @@ void openDisplayOrQuit(const DisplayRequest& request) {
     }
     if (fullscreen) {
         coverDesktop(desktop);
+    }
+}
+
+void followDrawable() {
+    const SDL_Surface* display = SDL_GetVideoSurface();
+    if (display != nullptr) {
+        pixelsPerPoint = drawablePixelsPerPoint(Size{display->w, display->h});
     }
 }
 

@@ -1,18 +1,18 @@
-// Input events: the mouse state, the view mode, minimising, the display's
-// changes and the requests to quit.
+// Input events: the mouse state, the view mode's switch, minimising, the
+// display's changes and the requests to quit.
 #include "app/app.h"
+
+#include "camera/camera.h"
 
 #include <SDL.h>
 #include <algorithm>
 #include <cstdint>
 
-int32_t viewMode = Orbit;
-bool fullscreen = true;
 bool minimised = false;
 
 namespace {
 
-// From the display's pixels to the picture's: the same unless it is letterboxed.
+// From the display's points to the picture's: the same unless it is letterboxed.
 int32_t inPicture(int32_t at, int32_t start, int32_t shown, int32_t size) {
     if (shown == size) {
         return at - start;
@@ -29,7 +29,7 @@ InputResult handleEvent(const SDL_Event& event) {
             return InputResult::Quit;
         }
         if (event.key.keysym.sym == SDLK_SPACE) {
-            viewMode = viewMode == Orbit ? Fly : Orbit;
+            switchViewMode();
         }
         if (event.key.keysym.sym == SDLK_F11) {
             return InputResult::SwitchFullscreen;

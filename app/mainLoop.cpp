@@ -8,18 +8,6 @@
 #include <SDL.h>
 #include <cstdlib>
 
-namespace {
-
-void runViewStep() {
-    if (viewMode == Orbit) {
-        orbitStep();
-    } else if (viewMode == Fly) {
-        flyStep();
-    }
-}
-
-} // namespace
-
 void runLoopPass() {
     pollInput();
     if (screensaverRun) {
@@ -28,6 +16,7 @@ void runLoopPass() {
     runViewStep();
     clockReading = readLocalTime();
     countIdleFrame();
+    followDrawable();
     drawFrame();
     SDL_Delay(5);
 }

@@ -5,9 +5,10 @@
 #include "platform/platform.h"
 
 #include <SDL.h>
-#include <SDL_syswm.h>
+#include <SDL_opengl.h>
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -23,6 +24,27 @@ constexpr const char* scalingVariable = "SDL12COMPAT_OPENGL_SCALING";
 // take the whole X screen, across every monitor.
 constexpr const char* monitorVariable = "SDL_VIDEO_FULLSCREEN_DISPLAY";
 
+// A drawable of the display's own pixels where the desktop scales the
+// window (Wayland at a scale of 2): without it, the desktop doubles every
+// pixel of a picture drawn at the window's size.
+constexpr const char* highDpiVariable = "SDL12COMPAT_HIGHDPI";
+
+// The name Wayland desktops match to the menu entry, and so to its icon.
+constexpr const char* waylandIdVariable = "SDL_VIDEO_WAYLAND_WMCLASS";
+
+// OpenGL's GL_FRAMEBUFFER_BINDING, from beyond version 1.1: the layer's
+// scaling draws into a framebuffer of its own.
+constexpr GLenum framebufferBinding = 0x8CA6;
+
+// Whether the screen may blank; SDL 2 asks the desktop to keep it awake as
+// video starts, unless this says so.
+constexpr const char* blankingVariable = "SDL_VIDEO_ALLOW_SCREENSAVER";
+
+// Video started only to ask the monitor's size, and whether it holds the
+// desktop's blanking meanwhile on Kronvale's own say.
+bool asking = false;
+bool blankingWhileAsking = false;
+
 bool onCompatibilityLayer() {
     const SDL_version* version = SDL_Linked_Version();
     return version != nullptr && version->major == 1 && version->minor == 2 && version->patch >= 50;
@@ -33,22 +55,72 @@ int monitorIndex() {
     return chosen != nullptr ? std::max(std::atoi(chosen), 0) : 0;
 }
 
-// Full-screen at the monitor's own size, as far as can be told before video starts.
-bool fullscreenAtMonitorSize(const DisplayRequest& request) {
-    int32_t width = 0;
-    int32_t height = 0;
-    return request.fullscreen && monitorSize(monitorIndex(), width, height) &&
-           (request.width == 0 || request.width == width) &&
-           (request.height == 0 || request.height == height);
-}
-
 } // namespace
 
 void chooseLibrarySettings(const DisplayRequest& request) {
     setEnvironmentDefault(monitorVariable, "0");
-    if (!request.fullscreen || fullscreenAtMonitorSize(request)) {
+    setEnvironmentDefault(highDpiVariable, "1");
+    setEnvironmentDefault(waylandIdVariable, applicationId);
+    if (!request.fullscreen) {
         setEnvironmentDefault(scalingVariable, "0");
+        return;
     }
+    // Full-screen, only the library can tell the monitor's size on every
+    // desktop, once video has started: it starts first just to say, asking
+    // nothing of the desktop meanwhile, and again once the scaling is chosen.
+    asking = onCompatibilityLayer() && std::getenv(scalingVariable) == nullptr;
+    blankingWhileAsking = asking && std::getenv(blankingVariable) == nullptr;
+    if (blankingWhileAsking) {
+        setEnvironment(blankingVariable, "1");
+    }
+}
+
+bool settleLibrarySettings(const DisplayRequest& request) {
+    if (!asking) {
+        return true;
+    }
+    asking = false;
+    // At the monitor's size the scaling would show nothing; at another it
+    // letterboxes the picture, and stays.
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    const bool atMonitorSize = info != nullptr &&
+                               (request.width == 0 || request.width == info->current_w) &&
+                               (request.height == 0 || request.height == info->current_h);
+    if (!atMonitorSize && !blankingWhileAsking) {
+        return true;
+    }
+    if (atMonitorSize) {
+        setEnvironment(scalingVariable, "0");
+    }
+    if (blankingWhileAsking) {
+        unsetEnvironment(blankingVariable);
+    }
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+}
+
+float drawablePixelsPerPoint(DisplaySize display) {
+    if (!onCompatibilityLayer() || display.width <= 0) {
+        return 1.0f;
+    }
+    // Scaling, the layer draws at the display's points into a buffer of its
+    // own, which a context without framebuffers of its own cannot do.
+    static const bool framebuffers = [] {
+        const auto* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+        return extensions != nullptr && std::strstr(extensions, "framebuffer_object") != nullptr;
+    }();
+    GLint framebuffer = 0;
+    if (framebuffers) {
+        glGetIntegerv(framebufferBinding, &framebuffer);
+    }
+    int32_t width = 0;
+    int32_t height = 0;
+    // While the desktop has not yet said how it shows the window, the
+    // drawable may be a few pixels only.
+    if (framebuffer != 0 || !drawableSize(width, height) || width < display.width) {
+        return 1.0f;
+    }
+    return static_cast<float>(width) / static_cast<float>(display.width);
 }
 
 DisplaySize readDesktopSize() {
@@ -84,43 +156,10 @@ bool letterboxedByKronvale(DisplaySize asked, DisplaySize desktop) {
 }
 
 void coverDesktop(DisplaySize desktop) {
-#if defined(SDL_VIDEO_DRIVER_X11)
     // The layer leaves it to a window manager to make the window as large as
     // the desktop; with none, the window keeps the size asked for and shows a
     // magnified corner of the picture.
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!onCompatibilityLayer() || desktop.width <= 0 || desktop.height <= 0 ||
-        SDL_GetWMInfo(&info) <= 0 || info.subsystem != SDL_SYSWM_X11 ||
-        info.info.x11.display == nullptr) {
-        return;
+    if (onCompatibilityLayer()) {
+        growToFullscreen(desktop.width, desktop.height);
     }
-    Display* display = info.info.x11.display;
-    const Window window = info.info.x11.window;
-    Window root = 0;
-    Window parent = 0;
-    Window* children = nullptr;
-    unsigned int childCount = 0;
-    XWindowAttributes attributes;
-    if (XQueryTree(display, window, &root, &parent, &children, &childCount) == 0 ||
-        XGetWindowAttributes(display, window, &attributes) == 0) {
-        return;
-    }
-    if (children != nullptr) {
-        XFree(children);
-    }
-    // A window manager takes the window into a frame of its own and sizes it.
-    if (parent != root ||
-        (attributes.width >= desktop.width && attributes.height >= desktop.height)) {
-        return;
-    }
-    // The layer centred the window on its monitor: keep that centre.
-    const int x = attributes.x + attributes.width / 2 - desktop.width / 2;
-    const int y = attributes.y + attributes.height / 2 - desktop.height / 2;
-    XMoveResizeWindow(display, window, x, y, static_cast<unsigned int>(desktop.width),
-                      static_cast<unsigned int>(desktop.height));
-    XSync(display, False);
-#else
-    (void)desktop; // elsewhere the system sizes a full-screen window itself
-#endif
 }

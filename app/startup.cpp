@@ -2,6 +2,7 @@
 // initial graphics state, then every long-lived object in a fixed order.
 #include "app/app.h"
 
+#include "app/sdlLibraries.h"
 #include "camera/camera.h"
 #include "clock/timeLabels.h"
 #include "font/strokeFont.h"
@@ -43,8 +44,8 @@ bool onlyOffscreenVideo() {
     return requested == nullptr || std::strcmp(requested, "offscreen") != 0;
 }
 
-void initVideoOrQuit() {
-    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+void initVideoOrQuit(const DisplayRequest& request) {
+    if (SDL_Init(SDL_INIT_VIDEO) < 0 || !settleLibrarySettings(request)) {
         std::fprintf(stderr, "Video initialization failed: %s\n", SDL_GetError());
         quitProgram(1);
     }
@@ -71,7 +72,7 @@ void runKronvale(int argc, char* argv[]) {
     const DisplayRequest request = parseCommandLine(argc, argv);
     prepareVideo(request);
 
-    initVideoOrQuit();
+    initVideoOrQuit(request);
     // The defaults (full-screen, 1024 by 768) unless the command line says otherwise.
     if (request.badFirstArgument) {
         // Shown before any display exists; start-up goes on once it is dismissed.

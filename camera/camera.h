@@ -43,6 +43,16 @@ public:
 // The one camera, constructed before main and never destroyed.
 extern Camera camera;
 
+// The two ways the mouse steers the camera.
+enum ViewMode : int32_t { Orbit = 0, Fly = 1 };
+extern int32_t viewMode; // a ViewMode: 0 (at start) or 1
+
+// The space key's switch: Orbit becomes Fly, anything else Orbit.
+void switchViewMode();
+
+// One frame of the current mode: orbitStep or flyStep (neither for another value).
+void runViewStep();
+
 // The Orbit mode's eye and target, which it hands to the camera every frame;
 // the Fly mode copies the camera's back into them.
 extern Vec3 orbitEye;

@@ -7,10 +7,23 @@
 #include <cmath>
 #include <cstdint>
 
+int32_t viewMode = Orbit;
 Vec3 orbitEye;
 Vec3 orbitTarget;
 float zoomSpeed = 0.0f;
 const float zoomSpeedLimit = 0.5f;
+
+void switchViewMode() {
+    viewMode = viewMode == Orbit ? Fly : Orbit;
+}
+
+void runViewStep() {
+    if (viewMode == Orbit) {
+        orbitStep();
+    } else if (viewMode == Fly) {
+        flyStep();
+    }
+}
 
 void placeCameraForStart() {
     orbitEye = Vec3(0.0f, 0.0f, 160.0f);

@@ -1,13 +1,25 @@
-// POSIX side of the platform seam: the environment and the standard streams.
+// POSIX side of the platform seam: the environment, the standard streams,
+// and running another program in this one's place (found beside this one's
+// file through Linux's /proc).
 #include "platform/platform.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <string>
 #include <unistd.h>
 
 void setEnvironmentDefault(const char* name, const char* value) {
     setenv(name, value, 0);
+}
+
+void setEnvironment(const char* name, const char* value) {
+    setenv(name, value, 1);
+}
+
+void unsetEnvironment(const char* name) {
+    unsetenv(name);
 }
 
 void openStandardStreams() {
@@ -21,4 +33,18 @@ void openStandardStreams() {
             close(opened);
         }
     }
+}
+
+void runProgramBeside(const char* name, char* const argv[]) {
+    char self[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length > 0) {
+        self[length] = '\0';
+        std::string beside(self);
+        beside = beside.substr(0, beside.rfind('/') + 1) + name;
+        if (access(beside.c_str(), X_OK) == 0) {
+            execv(beside.c_str(), argv);
+        }
+    }
+    execvp(name, argv);
 }

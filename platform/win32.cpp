@@ -22,6 +22,15 @@ void setEnvironmentDefault(const char* name, const char* value) {
     }
 }
 
+void setEnvironment(const char* name, const char* value) {
+    _putenv_s(name, value);
+}
+
+void unsetEnvironment(const char* name) {
+    // An empty value removes the variable.
+    _putenv_s(name, "");
+}
+
 void openStandardStreams() {
     // A windowed program has no standard streams to fill; SDL's main library
     // gives it its own.
@@ -34,4 +43,13 @@ bool monitorSize(int, int32_t&, int32_t&) {
 
 void publishWindowIcon(const unsigned char*, int) {
     // SDL hands Windows the icon itself.
+}
+
+bool drawableSize(int32_t&, int32_t&) {
+    // Classic SDL draws at the window's own size.
+    return false;
+}
+
+void growToFullscreen(int32_t, int32_t) {
+    // Windows sizes a full-screen window itself.
 }

@@ -6,6 +6,7 @@ int32_t screenHeight = 768;
 int32_t halfWidth = 512;
 int32_t halfHeight = 384;
 float aspectRatio = 1024.0f / 768.0f;
+float pixelsPerPoint = 1.0f;
 PictureArea picture{0, 0, 0, 1024, 768};
 bool screensaverRun = false;
 

@@ -1,6 +1,6 @@
 // The program-wide records every part reads: the screen, the clock reading
-// and the input state. The shell writes them; clock/, camera/ and scene/
-// only read them.
+// and the input state. The shell writes them (each comment says where);
+// clock/, camera/ and scene/ only read them.
 #pragma once
 
 #include "records/timeOfDay.h"
@@ -8,14 +8,20 @@
 
 #include <cstdint>
 
-// Screen state, settled by start-up and then only read.
-extern int32_t screenWidth;  // pixels; 1024 unless the command line gives a size
-extern int32_t screenHeight; // pixels; 768 likewise
+// Screen state, written by the display (app/display.cpp) whenever it opens:
+// at start-up, when the window is resized and when F11 switches. Sizes are
+// in the display's points, the desktop's units, as the mouse counts them.
+extern int32_t screenWidth;  // 1024 unless the command line gives a size
+extern int32_t screenHeight; // 768 likewise
 extern int32_t halfWidth;    // screenWidth / 2, truncated
 extern int32_t halfHeight;   // screenHeight / 2, truncated
 extern float aspectRatio;    // width / height, for every perspective projection
 
-// Where the picture lies in the display, in the display's pixels: all of it,
+// Pixels the display draws for each of its points: 1, or 2 (say) where a
+// desktop at double scale gives the window a drawable twice its size.
+extern float pixelsPerPoint;
+
+// Where the picture lies in the display, in the display's points: all of it,
 // unless full-screen at a size the display cannot take letterboxes it there.
 struct PictureArea {
     int32_t left;   // from the display's left edge
@@ -27,15 +33,16 @@ struct PictureArea {
 extern PictureArea picture;
 
 // A screensaver's run: nobody steers, so a stand-in pointer tours the
-// bundle and no dot is drawn.
+// bundle and no dot is drawn. Decided before video starts (app/display.cpp).
 extern bool screensaverRun;
 
-// Local time of day, read at start-up and once per frame.
+// Local time of day, read by start-up and the main loop, once per frame.
 extern TimeOfDay clockReading;
 
-// Input state, written only by the input events.
-extern int32_t mouseX;       // pixels from the display's left edge, as the last motion reported
-extern int32_t mouseY;       // pixels from the top edge, growing downward
+// Input state, written by the input events (app/input.cpp), and in a
+// screensaver's run by its tour (app/tour.cpp).
+extern int32_t mouseX;       // points from the display's left edge, as the last motion reported
+extern int32_t mouseY;       // points from the top edge, growing downward
 extern bool leftButtonDown;  // mouse button 1
 extern bool rightButtonDown; // mouse button 3
 extern int32_t idleFrames; // frames since the last mouse motion or button event, this one included

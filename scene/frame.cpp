@@ -7,9 +7,39 @@
 
 #include <SDL.h>
 #include <SDL_opengl.h>
+#include <cmath>
 #include <cstdint>
 
 float dotLevel = 0.0f;
+
+namespace {
+
+// The drawable's pixels for so many of the display's points.
+int32_t inPixels(int32_t points) {
+    return static_cast<int32_t>(std::lround(points * static_cast<double>(pixelsPerPoint)));
+}
+
+// The picture's place in the drawable, lines as heavy as a display point,
+// and the projection matrix current and cleared.
+void startView() {
+    glViewport(inPixels(picture.left), inPixels(picture.bottom), inPixels(picture.width),
+               inPixels(picture.height));
+    glLineWidth(pixelsPerPoint);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+}
+
+} // namespace
+
+void setSceneView() {
+    startView();
+    gluPerspective(60.0, aspectRatio, 1.0, 1024.0);
+}
+
+void setOverlayView() {
+    startView();
+    gluOrtho2D(0.0, screenWidth, screenHeight, 0.0);
+}
 
 void updateDotLevel() {
     // A screensaver's pointer is a stand-in nobody holds: its dot stays at rest.
@@ -27,10 +57,7 @@ void updateDotLevel() {
 
 void drawFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glViewport(picture.left, picture.bottom, picture.width, picture.height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(60.0, aspectRatio, 1.0, 1024.0);
+    setSceneView();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     gluLookAt(camera.eye.x, camera.eye.y, camera.eye.z, camera.target.x, camera.target.y,
@@ -60,15 +87,12 @@ void drawFrame() {
 }
 
 void drawCursorDot() {
-    glViewport(picture.left, picture.bottom, picture.width, picture.height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluOrtho2D(0.0, screenWidth, screenHeight, 0.0);
+    setOverlayView();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glPointSize(3.0f);
+    glPointSize(3.0f * pixelsPerPoint);
 
     updateDotLevel();
 

@@ -80,6 +80,14 @@ extern float dotLevel;
 // Eases dotLevel toward 101 - idleFrames by a tenth of the way, never below 0.
 void updateDotLevel();
 
+// The view every frame is drawn in, set here and only here: the viewport is
+// the picture's place in the drawable, in its pixels, and lines and points
+// are as heavy as one display point. setSceneView then loads the scene's
+// 60 degree perspective, setOverlayView one unit to the display's point with
+// the origin at the top-left; each leaves the projection matrix current.
+void setSceneView();
+void setOverlayView();
+
 // Draws and presents one frame: the floor square and every chain seen
 // through the camera (each chain taking its sway step first), then the dot.
 void drawFrame();

@@ -60,6 +60,26 @@ TEST_F(Frame, DrawsTheFloorTheChainsAndTheDotThroughTheCamera) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
+TEST_F(Frame, AtTwoPixelsAPointTheSameFrameFillsTwiceThePixels) {
+    // A 512 by 384 display whose drawable is the whole 1024 by 768 window.
+    setScreenSize(512, 384);
+    pixelsPerPoint = 2.0f;
+    mouseX = 100;
+    mouseY = 50;
+    const Feedback drawn = captureFeedback([] { drawFrame(); }, true);
+    ASSERT_FALSE(drawn.unreadable);
+    expectFloor(drawn, sceneSeenBy(1024, 768, Vec3(3, 4, 90), Vec3(0.5f, -1, 0)));
+    ASSERT_EQ(drawn.points.size(), 1u);
+    EXPECT_NEAR(drawn.points[0].x, 200.0, 1e-3);
+    EXPECT_NEAR(drawn.points[0].y, 768 - 100.0, 1e-3);
+    // Lines and the dot as heavy as they are at one pixel a point.
+    GLfloat line = 0, point = 0;
+    glGetFloatv(GL_LINE_WIDTH, &line);
+    glGetFloatv(GL_POINT_SIZE, &point);
+    EXPECT_EQ(line, 2.0f);
+    EXPECT_EQ(point, 6.0f);
+}
+
 TEST_F(Frame, TheDotIsAThreeByThreeBlendedSquareAtThePointer) {
     struct Case {
         int x, y;

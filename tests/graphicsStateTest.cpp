@@ -17,6 +17,7 @@ TEST_F(GraphicsState, ClearsToWhiteAndDrawsLaterOverEarlierWhateverTheDepth) {
     // The opposite of what start-up is to set.
     glClearColor(0, 0, 0, 1);
     glEnable(GL_DEPTH_TEST);
+    setScreenSize(800, 600);
     initGraphicsState(800, 600);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     unsigned char corners[2][4] = {};
@@ -49,6 +50,7 @@ TEST_F(GraphicsState, ClearsToWhiteAndDrawsLaterOverEarlierWhateverTheDepth) {
 }
 
 TEST_F(GraphicsState, ViewsSixtyDegreesOfTheDisplaysShapeFromOneTo1024) {
+    setScreenSize(800, 600);
     initGraphicsState(800, 600);
     const float expectedAspect = 1.3333334f;
     EXPECT_EQ(std::memcmp(&aspectRatio, &expectedAspect, sizeof(float)), 0) << aspectRatio;

@@ -30,7 +30,7 @@ private:
 // The random sequence is put back at its start, where every test finds it.
 struct SavedState {
     Kept<int32_t> width{screenWidth}, height{screenHeight}, halfW{halfWidth}, halfH{halfHeight};
-    Kept<float> aspect{aspectRatio};
+    Kept<float> aspect{aspectRatio}, scale{pixelsPerPoint};
     Kept<PictureArea> area{picture};
     Kept<bool> saver{screensaverRun};
     Kept<int32_t> tour{tourFrame};

@@ -21,6 +21,7 @@ kronvale_pid=
 launch_env=()     # extra environment for the next launches
 launch_preload=   # libraries preloaded besides the frame probe
 launch_closed=    # standard streams the next launches start without, as "0 2"
+launch_as=()      # setpriv's options for the user the next launches run as
 launched=()
 
 cleanup() {
@@ -84,6 +85,21 @@ start_monitors() {
     untouched=51,102,153
 }
 
+# again_until CONDITION COMMAND...: runs COMMAND, then waits a second for
+# CONDITION (a command) to hold; again, for up to fifteen seconds. For input
+# a program takes only once it is ready for it: Wine takes a window's first
+# focus change after it opened only when it is ready for it, and a click can
+# go to activating the window.
+again_until() {
+    local condition=$1
+    shift
+    attempt() {
+        "$@"
+        wait_until 1 "$condition"
+    }
+    wait_until 15 attempt "$@"
+}
+
 # wait_until SECONDS COMMAND...: runs COMMAND every 50 ms until it succeeds;
 # fails once the deadline has passed. Checking costs the program under test
 # next to no CPU: the clock is the shell's own.
@@ -110,7 +126,7 @@ launch() {
         preload="$launch_preload ${LD_PRELOAD:-}"
     fi
     # A background job of a script starts with SIGINT ignored; a user's program would not.
-    setpriv --pdeathsig KILL -- env KRONVALE_PROBE_FILE="$work/probe" \
+    setpriv --pdeathsig KILL ${launch_as[@]+"${launch_as[@]}"} -- env KRONVALE_PROBE_FILE="$work/probe" \
         LD_PRELOAD="$(echo $preload)" ${launch_env[@]+"${launch_env[@]}"} \
         "$perl" -MPOSIX -e '$SIG{INT} = "DEFAULT"; POSIX::close($_) for split " ", shift; exec @ARGV or die' \
         "$launch_closed" "$KRONVALE" "$@" 2> "$work/stderr" > "$work/stdout" &
@@ -288,6 +304,12 @@ focus() {
     xdotool windowfocus --sync "$1" 2> /dev/null || xdotool windowfocus "$1"
 }
 
+# screenshot FILE: the screen, or the window measured_window names, as a
+# binary PPM (a Wayland test takes it its own way).
+screenshot() {
+    import -window "$measured_window" -depth 8 "ppm:$1" 2> /dev/null
+}
+
 # measure X Y WIDTH HEIGHT: takes a screenshot (of the screen, or of the
 # window measured_window names) and sets the variables of the pixel counter
 # for that rectangle (white, cyan, tip, grey, black, nonwhite, cyanx, cyany,
@@ -296,7 +318,7 @@ focus() {
 measured_window=root
 measure() {
     [ ! -f "$work/screen.ppm" ] || mv "$work/screen.ppm" "$work/before.ppm"
-    import -window "$measured_window" -depth 8 "ppm:$work/screen.ppm" 2> /dev/null || return 1
+    screenshot "$work/screen.ppm" || return 1
     local line
     line=$("$HELPERS/kronvale_pixel_stats" "$work/screen.ppm" "$@") || return 1
     eval "$line"
@@ -320,13 +342,14 @@ scene_shows() {
 }
 
 # shows_scene WHAT X Y WIDTH HEIGHT: waits up to thirty seconds for
-# scene_shows, while the program runs, looking every few frames: each look
-# is a screenshot.
+# scene_shows, while the program runs and draws, looking every few frames:
+# each look is a screenshot.
 shows_scene() {
     local what=$1
     shift
-    local area=("$@")
-    if wait_until 30 eval 'scene_shows "${area[@]}" || ended || ! wait_more_frames 5' && running; then
+    local area=("$@") shown=
+    wait_until 30 eval 'scene_shows "${area[@]}" && shown=yes || ended || ! wait_more_frames 5'
+    if [ -n "$shown" ] && running; then
         ok "$what ($white of $pixels white, $cyan cyan, $tip dark red, the root at $cyanx)"
     else
         fail "$what: ${white:-?} of ${pixels:-?} white, ${cyan:-?} cyan, ${tip:-?} dark red, ${black:-?} black, the root at ${cyanx:-?}"

@@ -2,10 +2,12 @@
 // tips' dark red, the dot's grey, black (the bare screen, or bars around a
 // letterboxed picture), and where the cyan and the non-white lie (the cyan's
 // left and right ends are the floor square's: a label is cyan only upright
-// over its middle); given an
+// over its middle), and how many of its squares of 2 by 2 pixels are not of
+// one colour (none, where a desktop doubled every pixel); given an
 // earlier screenshot too, how many pixels turned from the floor's cyan to
 // white or back (what a label passing over the floor never does).
 // Reads binary PPMs; prints one line of name=value pairs.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -113,10 +115,20 @@ int main(int argc, char* argv[]) {
             }
         }
     }
+    long mixed = 0;
+    for (int y = std::max(y0, 0); y + 1 < std::min(y0 + h, height); y += 2) {
+        for (int x = std::max(x0, 0); x + 1 < std::min(x0 + w, width); x += 2) {
+            const unsigned char* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
+            const unsigned char* below = p + static_cast<size_t>(width) * 3;
+            mixed += !is(p + 3, p[0], p[1], p[2]) || !is(below, p[0], p[1], p[2]) ||
+                     !is(below + 3, p[0], p[1], p[2]);
+        }
+    }
     std::printf("pixels=%ld white=%ld cyan=%ld tip=%ld grey=%ld black=%ld nonwhite=%ld "
                 "cyanx=%.2f cyany=%.2f cyanleft=%d cyanright=%d left=%d right=%d top=%d bottom=%d "
-                "moved=%ld\n",
+                "moved=%ld mixed=%ld\n",
                 pixels, white, cyan, tip, grey, black, pixels - white, cyan ? cyanX / cyan : -1.0,
-                cyan ? cyanY / cyan : -1.0, cyanLeft, cyanRight, minX, maxX, minY, maxY, moved);
+                cyan ? cyanY / cyan : -1.0, cyanLeft, cyanRight, minX, maxX, minY, maxY, moved,
+                mixed);
     return 0;
 }

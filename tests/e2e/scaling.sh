@@ -35,7 +35,9 @@ if sdl_is_compat; then
     expect_eq "full-screen at another size keeps the scaling that letterboxes it" scaled \
         "$(scaled fullscreen 800 600)"
     extra_env=(SDL12COMPAT_OPENGL_SCALING=1)
-    expect_eq "the user's SDL12COMPAT_OPENGL_SCALING=1 stands" scaled "$(scaled window 800 600)"
+    expect_eq "the user's SDL12COMPAT_OPENGL_SCALING=1 stands in a window" scaled \
+        "$(scaled window 800 600)"
+    expect_eq "and full-screen at the desktop's size" scaled "$(scaled fullscreen 1024 768)"
     extra_env=()
 else
     expect_eq "classic SDL: full-screen at another size draws straight to the display" direct \

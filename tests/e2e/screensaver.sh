@@ -79,7 +79,9 @@ if [ "$part" = tour ]; then
     close() {
         measure 100 100 640 400 && [ "$nonwhite" -gt $((pixels / 16)) ]
     }
-    if wait_until 120 eval 'close || ended || ! wait_more_frames 20' && running; then
+    seen=
+    wait_until 120 eval 'close && seen=yes || ended || ! wait_more_frames 20'
+    if [ -n "$seen" ] && running; then
         ok "within a minute it comes in close ($nonwhite of $pixels pixels ink)"
     else
         fail "within a minute it comes in close: ${nonwhite:-?} of ${pixels:-?} pixels ink"
@@ -89,7 +91,9 @@ if [ "$part" = tour ]; then
         measure 100 100 640 400 && [ "$white" -gt $((pixels * 9 / 10)) ] && [ "$cyan" -gt 0 ] &&
             [ $((cyanright - cyanleft)) -lt $((floor * 13 / 10)) ]
     }
-    if wait_until 60 eval 'far || ended || ! wait_more_frames 20' && running; then
+    seen=
+    wait_until 60 eval 'far && seen=yes || ended || ! wait_more_frames 20'
+    if [ -n "$seen" ] && running; then
         ok "then back out, mostly white ($white of $pixels pixels, the floor $((cyanright - cyanleft)) wide, $floor at first)"
     else
         fail "then back out, mostly white: ${white:-?} of ${pixels:-?} pixels, the floor $((cyanright - cyanleft)) wide, $floor at first"

@@ -56,4 +56,10 @@ else
     # Classic SDL 1.2 holds off the X server's own blanking instead, in nobody's name.
     expect_eq "full-screen, classic SDL: nothing on the bus" "" "$calls"
 fi
+# Kronvale lets the screen blank while it asks the library the monitor's
+# size, then no longer: a user's own word stands throughout.
+launch_env=(SDL_VIDEO_ALLOW_SCREENSAVER=1)
+expect_eq "full-screen with the user's SDL_VIDEO_ALLOW_SCREENSAVER=1: nothing" "" \
+    "$(calls_of fullscreen)"
+launch_env=()
 finish

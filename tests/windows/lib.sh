@@ -78,20 +78,6 @@ box_text() {
     (cd "$folder" && "$wine_run" "$windows_helper" box "$1" 2> /dev/null | tr -d '\r')
 }
 
-# again_until CONDITION COMMAND...: runs COMMAND, then waits a second for
-# CONDITION (a command) to hold; again, for up to fifteen seconds. Wine takes
-# a window's first focus change after it opened only when it is ready for
-# it, and a click can go to activating the window.
-again_until() {
-    local condition=$1
-    shift
-    attempt() {
-        "$@"
-        wait_until 1 "$condition"
-    }
-    wait_until 15 attempt "$@"
-}
-
 # press_ok WINDOW: dismisses a message box as a user would, with Enter.
 press_ok() {
     local box=$1

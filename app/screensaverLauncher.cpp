@@ -7,27 +7,20 @@
 // -root it is the root window; without any, Kronvale simply opens a window of
 // its own. Kronvale replaces this process, so the signals that stop a
 // screensaver reach it directly and nothing is left behind.
-#include <X11/Xlib.h>
+#include "platform/platform.h"
+
 #include <cerrno>
-#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 const char* const name = "kronvale-screensaver";
 
-bool badWindow = false;
-
-int noteError(Display*, XErrorEvent* error) {
-    badWindow = error->error_code == BadWindow || error->error_code == BadDrawable;
-    return 0;
-}
-
-bool parseWindowId(const char* text, Window* id) {
+bool parseWindowId(const char* text, uint64_t* id) {
     if (text == nullptr || *text == '\0') {
         return false;
     }
@@ -37,37 +30,21 @@ bool parseWindowId(const char* text, Window* id) {
     if (errno != 0 || *end != '\0' || value == 0 || value > 0xFFFFFFFFull || text[0] == '-') {
         return false;
     }
-    *id = static_cast<Window>(value);
+    *id = value;
     return true;
-}
-
-// Kronvale as installed beside this launcher, or else from the PATH.
-std::string kronvalePath() {
-    char self[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length > 0) {
-        self[length] = '\0';
-        std::string beside(self);
-        beside = beside.substr(0, beside.rfind('/') + 1) + "kronvale";
-        if (access(beside.c_str(), X_OK) == 0) {
-            return beside;
-        }
-    }
-    return "kronvale";
 }
 
 [[noreturn]] void runKronvale(const char* width, const char* height) {
     // A screensaver's run (the program's KRONVALE_SCREENSAVER): the eye tours
     // on its own, and the screensaver that started it is never held off.
-    setenv("KRONVALE_SCREENSAVER", "1", 1);
-    setenv("SDL_VIDEO_ALLOW_SCREENSAVER", "1", 1);
-    const std::string program = kronvalePath();
+    setEnvironment("KRONVALE_SCREENSAVER", "1");
+    setEnvironment("SDL_VIDEO_ALLOW_SCREENSAVER", "1");
     const char* argv[] = {"kronvale", "window", width, height, nullptr};
     if (width == nullptr) {
         argv[2] = nullptr;
     }
-    execvp(program.c_str(), const_cast<char* const*>(argv));
-    std::fprintf(stderr, "%s: cannot run %s: %s\n", name, program.c_str(), std::strerror(errno));
+    runProgramBeside("kronvale", const_cast<char* const*>(argv));
+    std::fprintf(stderr, "%s: cannot run kronvale: %s\n", name, std::strerror(errno));
     std::exit(127);
 }
 
@@ -104,37 +81,28 @@ int main(int argc, char* argv[]) {
         runKronvale(nullptr, nullptr);
     }
 
-    Window window = 0;
+    uint64_t window = 0;
     if (given != nullptr && !parseWindowId(given, &window)) {
         std::fprintf(stderr, "%s: not a window id: %s\n", name, given);
         return 2;
     }
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) {
+    int32_t width = 0;
+    int32_t height = 0;
+    switch (lookUpX11Window(window, width, height)) {
+    case WindowLookup::NoDisplay:
         std::fprintf(stderr, "%s: cannot open the X display\n", name);
         return 1;
-    }
-    if (given == nullptr) {
-        window = DefaultRootWindow(display);
-    }
-    XSetErrorHandler(noteError);
-    XWindowAttributes attributes{};
-    const Status found = XGetWindowAttributes(display, window, &attributes);
-    XSync(display, False);
-    if (found == 0 || badWindow || attributes.width <= 0 || attributes.height <= 0) {
-        std::fprintf(stderr, "%s: no such window: 0x%lx\n", name,
-                     static_cast<unsigned long>(window));
-        XCloseDisplay(display);
+    case WindowLookup::NoWindow:
+        std::fprintf(stderr, "%s: no such window: 0x%llx\n", name,
+                     static_cast<unsigned long long>(window));
         return 1;
+    case WindowLookup::Found:
+        break;
     }
-    XCloseDisplay(display);
 
     // SDL draws into an existing window named by SDL_WINDOWID; the SDL 2 under
     // the compatibility layer also needs to be told that window takes OpenGL.
-    const std::string id = std::to_string(static_cast<unsigned long>(window));
-    setenv("SDL_WINDOWID", id.c_str(), 1);
-    setenv("SDL_VIDEO_FOREIGN_WINDOW_OPENGL", "1", 1);
-    const std::string width = std::to_string(attributes.width);
-    const std::string height = std::to_string(attributes.height);
-    runKronvale(width.c_str(), height.c_str());
+    setEnvironment("SDL_WINDOWID", std::to_string(window).c_str());
+    setEnvironment("SDL_VIDEO_FOREIGN_WINDOW_OPENGL", "1");
+    runKronvale(std::to_string(width).c_str(), std::to_string(height).c_str());
 }

@@ -1,5 +1,5 @@
 // Kronvale as a Windows screensaver: its command line and its input filter.
-#include "platform/windows/screensaver.h"
+#include "app/screensaver.h"
 
 #include <cctype>
 #include <cerrno>

@@ -1,7 +1,10 @@
 // Kronvale as a Windows screensaver: what its command line asks for, and
 // which input ends it or is kept from the camera. Plain code, so that it is
-// tested on every platform; platform/windows/screensaverMain.cpp uses it.
+// tested on every platform; app/screensaverMain.cpp, the screensaver's
+// program, uses it.
 #pragma once
+
+#include "platform/platform.h"
 
 #include <SDL.h>
 #include <cstdint>
@@ -31,13 +34,9 @@ constexpr int32_t screensaverPointerSlack = 4;
 
 enum class ScreensaverInput { Pass, Drop, Dismiss };
 
-// Where the system pointer stands, in screen pixels. Asked of the system, not
-// of SDL's motion events: SDL reports a made-up position while the display
-// opens.
-struct PointerPosition {
-    int32_t x;
-    int32_t y;
-};
+// Where the system pointer stands (readSystemPointer), asked of the system,
+// not of SDL's motion events: SDL reports a made-up position while the
+// display opens.
 using PointerReader = PointerPosition (*)();
 
 // Decides over each event before the program sees it. The screensaver's

@@ -1,0 +1,161 @@
+#!/usr/bin/env bash
+# Kronvale as a native Wayland client (SDL_VIDEODRIVER=wayland, no X server
+# named), on a headless sway the test starts itself with a configuration of
+# its own: two outputs side by side, the second of 2048 by 1536 pixels at a
+# scale of 2. The window is named as the menu entry is, draws, follows a
+# resize, and F11 takes it full-screen and back; full-screen goes to the first
+# output, or to the second where SDL_VIDEO_FULLSCREEN_DISPLAY=1 asks, and is
+# drawn there with the output's own pixels; only full-screen holds off the
+# desktop's blanking; Escape ends it with status 0.
+. "$(dirname "$0")/lib.sh"
+need sway swaymsg grim wtype jq
+
+# Sway refuses to run as root: as root, the compositor and the program run as
+# nobody, from copies in a folder nobody may use.
+if [ "$(id -u)" -eq 0 ]; then
+    launch_as=(--reuid=nobody --regid=nogroup --clear-groups)
+    chmod 755 "$work"
+    chown nobody "$work"
+fi
+cp "$KRONVALE" "$FRAME_PROBE" "$work/"
+KRONVALE=$work/$(basename "$KRONVALE")
+FRAME_PROBE=$work/$(basename "$FRAME_PROBE")
+session=$work/session
+mkdir -m 700 "$session"
+[ ${#launch_as[@]} -eq 0 ] || chown nobody "$session"
+cat > "$work/sway.config" << 'CONFIG'
+xwayland disable
+output HEADLESS-1 resolution 1024x768 position 0 0
+output HEADLESS-2 resolution 2048x1536 scale 2 position 1024 0
+for_window [app_id=".*"] floating enable
+default_border none
+default_floating_border none
+CONFIG
+session_env=(HOME="$work" XDG_RUNTIME_DIR="$session" PATH="$PATH")
+
+setpriv --pdeathsig KILL ${launch_as[@]+"${launch_as[@]}"} -- env -i "${session_env[@]}" \
+    WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS=2 WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+    sway -c "$work/sway.config" > "$work/sway.log" 2>&1 &
+launched+=("$!")
+if ! wait_until 30 eval 'ls "$session"/sway-ipc.*.sock "$session"/wayland-? > /dev/null 2>&1'; then
+    echo "FAIL: sway did not start"
+    cat "$work/sway.log"
+    exit 1
+fi
+session_env+=(WAYLAND_DISPLAY="$(basename "$(ls "$session"/wayland-?)")"
+    SWAYSOCK="$(ls "$session"/sway-ipc.*.sock)")
+launch_env=("${session_env[@]}" DISPLAY= SDL_VIDEODRIVER=wayland)
+
+# in_session COMMAND...: a client of the compositor, as the program is one.
+in_session() {
+    setpriv ${launch_as[@]+"${launch_as[@]}"} -- env -i "${session_env[@]}" "$@"
+}
+
+# node FILTER: a jq filter over the program's window in sway's tree;
+# on_output: the output it is on.
+node() {
+    in_session swaymsg -t get_tree |
+        jq -r --argjson pid "${kronvale_pid:-0}" "first(.. | objects | select(.pid? == \$pid)) | $1"
+}
+on_output() {
+    in_session swaymsg -t get_tree | jq -r --argjson pid "${kronvale_pid:-0}" \
+        'first(.nodes[] | select(any(.. | objects; .pid? == $pid))) | .name'
+}
+# area: "X Y WIDTH HEIGHT" of the window's content on its output.
+area() {
+    node '"\(.rect.x + .window_rect.x) \(.rect.y + .window_rect.y) \(.window_rect.width) \(.window_rect.height)"'
+}
+
+# Screenshots of one output, in its own pixels.
+shot_output=HEADLESS-1
+screenshot() {
+    in_session grim -t ppm -o "$shot_output" - > "$1"
+}
+
+# press KEY CONDITION...: the key, until the program shows it took it (the
+# condition, a command, holds within five seconds). A Wayland client takes
+# keys only once the keyboard the tool brings is its: the tool waits a
+# little before the key, and if the key was lost all the same, again.
+press() {
+    local key=$1 tries
+    shift
+    for tries in 1 2 3; do
+        in_session wtype -s 300 -k "$key"
+        if wait_until 5 "$@"; then
+            return 0
+        fi
+    done
+    return 1
+}
+# mode_is N: full-screen (1) or not (0); is_sized WIDTH HEIGHT: the
+# window's content has that size, and is shown.
+mode_is() {
+    [ "$(node .fullscreen_mode)" = "$1" ]
+}
+is_sized() {
+    [ "$(node '"\(.visible) \(.window_rect.width) \(.window_rect.height)"')" = "true $1 $2" ]
+}
+
+app_id=$(basename "$(ls "$(dirname "$0")"/../../platform/linux/org.*.desktop)" .desktop)
+
+launch window 640 480
+if wait_until 30 eval 'is_sized 640 480 2> /dev/null || ended' && running; then
+    expect_eq "a window named as the menu entry is, so that docks show its icon" "$app_id" \
+        "$(node .app_id)"
+    expect_eq "a window does not hold off the desktop's blanking" "false none" \
+        "$(node '"\(.inhibit_idle) \(.idle_inhibitors.application)"')"
+    read -r x y w h < <(area)
+    expect_eq "it is 640 by 480" 640x480 "${w}x$h"
+    shows_scene "it shows the scene" "$x" "$y" "$w" "$h"
+    in_session swaymsg "[pid=$kronvale_pid] resize set 800 600" > /dev/null
+    wait_until 10 is_sized 800 600
+    read -r x y w h < <(area)
+    expect_eq "resized, it is 800 by 600" 800x600 "${w}x$h"
+    shows_scene "resized, the picture follows" "$x" "$y" "$w" "$h"
+    press F11 mode_is 1
+    expect_eq "F11: full-screen" 1 "$(node .fullscreen_mode)"
+    shows_scene "F11: the picture fills the output" 0 0 1024 768
+    press F11 mode_is 0
+    wait_until 10 is_sized 800 600
+    expect_eq "F11 again: the window at its size" "0 800 600" \
+        "$(node .fullscreen_mode) $(area | cut -d' ' -f3-)"
+    press Escape ended
+    wait_exit
+    expect_eq "Escape ends it with status 0, saying nothing" "0 " "$exit_status $(stderr_text)"
+else
+    fail "a window opens ($(stderr_text))"
+fi
+
+# fullscreen_on WHAT OUTPUT WIDTH HEIGHT: full-screen on that output, holding
+# off the desktop's blanking, the picture filling its pixels.
+fullscreen_on() {
+    if wait_until 30 eval 'mode_is 1 2> /dev/null || ended' && running; then
+        expect_eq "$1: full-screen on $2, holding off the blanking" "$2 true enabled" \
+            "$(on_output) $(node '"\(.inhibit_idle) \(.idle_inhibitors.application)"')"
+        shot_output=$2
+        shows_scene "$1: the picture fills it" 0 0 "$3" "$4"
+    else
+        fail "$1: full-screen ($(stderr_text))"
+    fi
+}
+
+launch
+fullscreen_on "full-screen" HEADLESS-1 1024 768
+stop_program
+
+# At a scale of 2, the output's own pixels: the lines are drawn on them, not
+# on pixels the desktop doubles, which would leave every square of 2 by 2
+# of one colour; and in the scene's own colours only, not blended as a
+# picture scaled up is.
+launch_env+=(SDL_VIDEO_FULLSCREEN_DISPLAY=1)
+launch
+fullscreen_on "SDL_VIDEO_FULLSCREEN_DISPLAY=1" HEADLESS-2 2048 1536
+kinds=$(colours 0 0 2048 1536 | wc -w)
+if [ "$mixed" -gt 100 ] && [ "$kinds" -le 32 ]; then
+    ok "drawn crisp at a scale of 2 ($mixed squares of 2 by 2 pixels not of one colour, $kinds colours)"
+else
+    fail "drawn crisp at a scale of 2: $mixed squares of 2 by 2 pixels not of one colour, $kinds colours"
+fi
+stop_program
+
+finish
