@@ -341,15 +341,22 @@ scene_shows() {
         awk -v c="$cyanx" -v m=$(($1 + $3 / 2)) -v s=$(($3 / 16)) 'BEGIN { exit !(c > m - s && c < m + s) }'
 }
 
-# shows_scene WHAT X Y WIDTH HEIGHT: waits up to thirty seconds for
-# scene_shows, while the program runs and draws, looking every few frames:
-# each look is a screenshot.
+# sees SECONDS FRAMES COMMAND...: looks (COMMAND, such as a screenshot
+# measured) every FRAMES frames until what it looks for shows, while the
+# program runs and draws, for up to SECONDS; true only if it showed.
+sees() {
+    local seconds=$1 every=$2 seen=
+    shift 2
+    local look=("$@")
+    wait_until "$seconds" eval '"${look[@]}" && seen=yes || ended || ! wait_more_frames "$every"'
+    [ -n "$seen" ] && running
+}
+
+# shows_scene WHAT X Y WIDTH HEIGHT: within thirty seconds, scene_shows.
 shows_scene() {
     local what=$1
     shift
-    local area=("$@") shown=
-    wait_until 30 eval 'scene_shows "${area[@]}" && shown=yes || ended || ! wait_more_frames 5'
-    if [ -n "$shown" ] && running; then
+    if sees 30 5 scene_shows "$@"; then
         ok "$what ($white of $pixels white, $cyan cyan, $tip dark red, the root at $cyanx)"
     else
         fail "$what: ${white:-?} of ${pixels:-?} white, ${cyan:-?} cyan, ${tip:-?} dark red, ${black:-?} black, the root at ${cyanx:-?}"

@@ -79,9 +79,7 @@ if [ "$part" = tour ]; then
     close() {
         measure 100 100 640 400 && [ "$nonwhite" -gt $((pixels / 16)) ]
     }
-    seen=
-    wait_until 120 eval 'close && seen=yes || ended || ! wait_more_frames 20'
-    if [ -n "$seen" ] && running; then
+    if sees 120 20 close; then
         ok "within a minute it comes in close ($nonwhite of $pixels pixels ink)"
     else
         fail "within a minute it comes in close: ${nonwhite:-?} of ${pixels:-?} pixels ink"
@@ -91,9 +89,7 @@ if [ "$part" = tour ]; then
         measure 100 100 640 400 && [ "$white" -gt $((pixels * 9 / 10)) ] && [ "$cyan" -gt 0 ] &&
             [ $((cyanright - cyanleft)) -lt $((floor * 13 / 10)) ]
     }
-    seen=
-    wait_until 60 eval 'far && seen=yes || ended || ! wait_more_frames 20'
-    if [ -n "$seen" ] && running; then
+    if sees 60 20 far; then
         ok "then back out, mostly white ($white of $pixels pixels, the floor $((cyanright - cyanleft)) wide, $floor at first)"
     else
         fail "then back out, mostly white: ${white:-?} of ${pixels:-?} pixels, the floor $((cyanright - cyanleft)) wide, $floor at first"
