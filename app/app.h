@@ -79,9 +79,10 @@ void buildFontOrQuit();
 // the drawable's scale, the frame, and the pause.
 void runLoopPass();
 
-// While minimised, sleeps until an event arrives, applying each; returns at
-// once otherwise.
-void waitWhileMinimised();
+// While minimised, or while the window system asks for no frames, sleeps
+// until an event arrives or frames are asked for again, applying each
+// event; returns at once otherwise.
+void waitWhileUnseen();
 
 [[noreturn]] void runMainLoop();
 
@@ -110,3 +111,7 @@ void tourInput();
 
 // Shuts SDL down and ends the process through the normal exit path.
 [[noreturn]] void quitProgram(int status);
+
+// The connection to the display broke: says what went away on standard
+// error and ends with status 1.
+[[noreturn]] void endForLostDisplay(const char* what);

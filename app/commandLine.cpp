@@ -34,7 +34,8 @@ const char* const usageText =
     "\n"
     "Exit status:\n"
     "  0  Escape, the window closed, SIGINT or SIGTERM\n"
-    "  1  the display could not be opened; one line on standard error says why\n";
+    "  1  the display could not be opened, or went away; one line on standard error\n"
+    "     says why\n";
 
 const char* const versionText = "kronvale " KRONVALE_VERSION "\n";
 

@@ -180,6 +180,10 @@ void openDisplayOrQuit(const DisplayRequest& request) {
     if (fullscreen) {
         coverDesktop(desktop);
     }
+    watchDisplayConnection(endForLostDisplay);
+    if (screensaverRun) {
+        followForeignWindow();
+    }
 }
 
 void followDrawable() {
@@ -190,8 +194,9 @@ void followDrawable() {
 }
 
 void resizeDisplay(int32_t width, int32_t height) {
-    if (fullscreen || (displayFlags & SDL_RESIZABLE) == 0 || width <= 0 || height <= 0 ||
-        (width == screenWidth && height == screenHeight)) {
+    // A screensaver's window is its host's to size, and the picture follows.
+    if (fullscreen || ((displayFlags & SDL_RESIZABLE) == 0 && !screensaverRun) || width <= 0 ||
+        height <= 0 || (width == screenWidth && height == screenHeight)) {
         return;
     }
     reopen(Size{width, height}, displayFlags);

@@ -3,6 +3,7 @@
 #include "app/app.h"
 
 #include "camera/camera.h"
+#include "platform/platform.h"
 
 #include <SDL.h>
 #include <algorithm>
@@ -75,6 +76,10 @@ InputResult handleEvent(const SDL_Event& event) {
 void applyEvent(const SDL_Event& event) {
     switch (handleEvent(event)) {
     case InputResult::Quit:
+        // SDL tells of a Wayland compositor's end as a request to quit.
+        if (const char* what = lostDisplay()) {
+            endForLostDisplay(what);
+        }
         quitProgram(0);
     case InputResult::SwitchFullscreen:
         switchFullscreen();

@@ -6,6 +6,7 @@
 #include "scene/scene.h"
 
 #include <SDL.h>
+#include <cstdio>
 #include <cstdlib>
 
 void runLoopPass() {
@@ -18,22 +19,36 @@ void runLoopPass() {
     countIdleFrame();
     followDrawable();
     drawFrame();
+    noteFramePresented();
     SDL_Delay(5);
 }
 
-void waitWhileMinimised() {
+void waitWhileUnseen() {
     // Nobody sees the frames of an iconified display: sleep until something happens.
     SDL_Event event;
     while (minimised && SDL_WaitEvent(&event)) {
         applyEvent(event);
     }
+    // Nor those of a display the window system asks no frames of; input
+    // still counts, Escape above all.
+    while (!minimised && framesUnasked()) {
+        awaitFrameRequest(100);
+        pollInput();
+    }
 }
 
 void runMainLoop() {
     for (;;) {
-        waitWhileMinimised();
+        waitWhileUnseen();
         runLoopPass();
     }
+}
+
+void endForLostDisplay(const char* what) {
+    // Nothing is left to shut down: the display has gone with its connection.
+    std::fprintf(stderr, "Display lost: %s went away\n", what);
+    std::fflush(stderr);
+    std::_Exit(1);
 }
 
 void quitProgram(int status) {

@@ -6,6 +6,7 @@
 #include "camera/camera.h"
 #include "clock/timeLabels.h"
 #include "font/strokeFont.h"
+#include "platform/platform.h"
 #include "scene/scene.h"
 
 #include <SDL_opengl.h>
@@ -67,6 +68,14 @@ void BM_FlyStep(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FlyStep)->Unit(benchmark::kNanosecond);
+
+// The frame's reading of the system's clock, its zone looked at again.
+void BM_ReadLocalTime(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(readLocalTime());
+    }
+}
+BENCHMARK(BM_ReadLocalTime)->Unit(benchmark::kNanosecond);
 
 // The whole frame, presented and finished, with the CPU of every thread the
 // renderer runs counted.

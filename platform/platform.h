@@ -55,6 +55,27 @@ bool drawableSize(int32_t& width, int32_t& height);
 // is made so. Only an X server leaves it to a window manager.
 void growToFullscreen(int32_t width, int32_t height);
 
+// After every frame presented: where the window system tells whether anyone
+// can see the display (a Wayland compositor, by the frames it asks for),
+// asks for the next frame. framesUnasked then says that it has stopped
+// asking: the display is hidden, or its screen is off; awaitFrameRequest
+// sleeps until it asks again, or for at most that long.
+void noteFramePresented();
+bool framesUnasked();
+void awaitFrameRequest(int32_t milliseconds);
+
+// Once the display is open: should the connection to it break, calls lost
+// with what went away ("the X server :0"); lost must not return. An X
+// server's loss shows at once, a Wayland compositor's once SDL has noticed
+// it and lostDisplay is asked.
+void watchDisplayConnection(void (*lost)(const char* what));
+const char* lostDisplay(); // what went away, or nullptr while it is there
+
+// Where the display draws into a window SDL did not make (a screensaver's):
+// SDL is to hear of that window's new sizes, and then reports them as it
+// does a resized window's.
+void followForeignWindow();
+
 // For kronvale-screensaver: an X11 window's size, on the display DISPLAY
 // names; id 0 asks for the root window's and is set to its id.
 enum class WindowLookup { Found, NoDisplay, NoWindow };

@@ -4,6 +4,11 @@
 #include <ctime>
 
 TimeOfDay readLocalTime() {
+    // localtime_r keeps the zone it loaded first; tzset looks again, so a zone
+    // the system changes (/etc/localtime replaced) shows within a frame. With
+    // TZ unset that costs a stat of /etc/localtime, and a read only once it
+    // changed; a TZ the user set stands.
+    tzset();
     std::time_t now = std::time(nullptr);
     std::tm local{};
     if (localtime_r(&now, &local) == nullptr) {

@@ -53,3 +53,25 @@ bool drawableSize(int32_t&, int32_t&) {
 void growToFullscreen(int32_t, int32_t) {
     // Windows sizes a full-screen window itself.
 }
+
+void noteFramePresented() {
+    // Windows tells of nothing but minimising, which SDL reports.
+}
+
+bool framesUnasked() {
+    return false;
+}
+
+void awaitFrameRequest(int32_t) {}
+
+void watchDisplayConnection(void (*)(const char*)) {
+    // A Windows desktop does not go away under its programs.
+}
+
+const char* lostDisplay() {
+    return nullptr;
+}
+
+void followForeignWindow() {
+    // A preview's host window keeps its size.
+}

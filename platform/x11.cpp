@@ -1,13 +1,16 @@
 // What only an X server needs, asked only where SDL's video runs on one, as
 // decided at run time (Wayland may run beside an X server): the monitors as
-// it lays them out, the window's icon where window managers look for it, and
-// a full-screen window made as large as the desktop where no window manager
-// does it.
+// it lays them out, the window's icon where window managers look for it, a
+// full-screen window made as large as the desktop where no window manager
+// does it, a window SDL did not make followed as it is resized, and the
+// server's going away.
 #include "platform/platform.h"
 
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <X11/extensions/Xrandr.h>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -23,6 +26,16 @@ bool x11Window(SDL_SysWMinfo& info) {
     SDL_VERSION(&info.version);
     return SDL_GetWMInfo(&info) > 0 && info.subsystem == SDL_SYSWM_X11 &&
            info.info.x11.display != nullptr;
+}
+
+void (*lostHandler)(const char*) = nullptr;
+
+// Xlib's own handler would end the process with two lines of its own.
+int connectionBroken(Display* display) {
+    static char what[128];
+    std::snprintf(what, sizeof what, "the X server %s", DisplayString(display));
+    lostHandler(what);
+    return 0;
 }
 
 } // namespace
@@ -119,4 +132,28 @@ void growToFullscreen(int32_t width, int32_t height) {
     XMoveResizeWindow(display, window, x, y, static_cast<unsigned int>(width),
                       static_cast<unsigned int>(height));
     XSync(display, False);
+}
+
+void watchDisplayConnection(void (*lost)(const char* what)) {
+    if (videoOnX11()) {
+        lostHandler = lost;
+        XSetIOErrorHandler(connectionBroken);
+    }
+}
+
+void followForeignWindow() {
+    // Neither library listens to a window it did not make, so neither hears
+    // of its new size; listened to on SDL's own connection, it tells SDL.
+    SDL_SysWMinfo info;
+    const char* given = std::getenv("SDL_WINDOWID");
+    if (given == nullptr || *given == '\0' || !x11Window(info)) {
+        return;
+    }
+    Display* display = info.info.x11.display;
+    const Window window = info.info.x11.window;
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(display, window, &attributes) != 0) {
+        XSelectInput(display, window, attributes.your_event_mask | StructureNotifyMask);
+        XFlush(display);
+    }
 }

@@ -32,7 +32,7 @@ TEST_F(Activation, IconifyingSetsMinimisedAndOnlyARestoreClearsIt) {
 
 TEST_F(EventQueue, NotMinimisedTheLoopGoesOnAtOnce) {
     push(motion(5, 6));
-    waitWhileMinimised();
+    waitWhileUnseen();
     EXPECT_EQ(mouseX, 0) << "nothing is taken from the queue";
     SDL_Event queued;
     ASSERT_EQ(SDL_PollEvent(&queued), 1);
@@ -46,7 +46,7 @@ TEST_F(EventQueue, MinimisedEventsApplyUntilTheRestoreThenTheLoopGoesOn) {
     push(activation(SDL_APPINPUTFOCUS, 1));
     push(activation(SDL_APPACTIVE, 1));
     push(motion(50, 60));
-    waitWhileMinimised();
+    waitWhileUnseen();
     EXPECT_FALSE(minimised);
     EXPECT_EQ(mouseX, 30);
     EXPECT_EQ(mouseY, 40);
@@ -60,10 +60,10 @@ TEST_F(EventQueue, EscapeOrACloseRequestWhileMinimisedEndsTheProcessWithStatusZe
     minimised = true;
     push(keyDown(SDLK_ESCAPE));
     // The child inherits no alarm of the fixture's: it sets a shorter one.
-    EXPECT_EXIT((alarm(5), waitWhileMinimised()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT((alarm(5), waitWhileUnseen()), ::testing::ExitedWithCode(0), "");
     SDL_Event dropped;
     while (SDL_PollEvent(&dropped)) {
     }
     push(ofType(SDL_QUIT));
-    EXPECT_EXIT((alarm(5), waitWhileMinimised()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT((alarm(5), waitWhileUnseen()), ::testing::ExitedWithCode(0), "");
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Start-up failures: one line on standard error and status 1.
+# Start-up failures, and the display lost while running: one line on
+# standard error and status 1.
 . "$(dirname "$0")/lib.sh"
 start_xvfb
 
@@ -54,5 +55,20 @@ check_failure "the largest size" "Video mode set failed: " window 2147483647 214
 check_failure "a width past the 32-bit range" "Video mode set failed: " window 99999999999 600
 check_failure "the largest size full-screen" "Video mode set failed: " fullscreen 2147483647 600
 expect_eq "no window is left behind, no frame was drawn" "" "$(xdotool search --name Kronvale 2> /dev/null)$(frames | grep -v '^0$')"
+
+# The X server goes away under a running program: a failure, said in one
+# line, never a hang or a core dump.
+launch window 320 240
+if find_window > /dev/null; then
+    lost_at=$EPOCHREALTIME
+    display=$DISPLAY
+    stop_private_x
+    wait_exit
+    took=$(awk -v a="$lost_at" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.2f", b - a }')
+    expect_eq "the X server gone: status 1, one line naming it ($took s)" \
+        "1 Display lost: the X server $display went away" "$exit_status $(stderr_text)"
+else
+    fail "a window opens ($(stderr_text))"
+fi
 
 finish

@@ -22,6 +22,7 @@ launch_env=()     # extra environment for the next launches
 launch_preload=   # libraries preloaded besides the frame probe
 launch_closed=    # standard streams the next launches start without, as "0 2"
 launch_as=()      # setpriv's options for the user the next launches run as
+launch_in=()      # a command the next launches run under, such as nsenter's
 launched=()
 
 cleanup() {
@@ -126,7 +127,7 @@ launch() {
         preload="$launch_preload ${LD_PRELOAD:-}"
     fi
     # A background job of a script starts with SIGINT ignored; a user's program would not.
-    setpriv --pdeathsig KILL ${launch_as[@]+"${launch_as[@]}"} -- env KRONVALE_PROBE_FILE="$work/probe" \
+    ${launch_in[@]+"${launch_in[@]}"} setpriv --pdeathsig KILL ${launch_as[@]+"${launch_as[@]}"} -- env KRONVALE_PROBE_FILE="$work/probe" \
         LD_PRELOAD="$(echo $preload)" ${launch_env[@]+"${launch_env[@]}"} \
         "$perl" -MPOSIX -e '$SIG{INT} = "DEFAULT"; POSIX::close($_) for split " ", shift; exec @ARGV or die' \
         "$launch_closed" "$KRONVALE" "$@" 2> "$work/stderr" > "$work/stdout" &
@@ -250,14 +251,47 @@ start_window_manager() {
 # frames rather than by the clock; its frames are yardstick_frames.
 start_yardstick() {
     rm -f "$work/yardstick"
-    setpriv --pdeathsig KILL -- env KRONVALE_PROBE_FILE="$work/yardstick" \
-        LD_PRELOAD="$FRAME_PROBE${LD_PRELOAD:+ $LD_PRELOAD}" "$KRONVALE" "$@" 2> /dev/null &
+    setpriv --pdeathsig KILL ${launch_as[@]+"${launch_as[@]}"} -- env KRONVALE_PROBE_FILE="$work/yardstick" \
+        LD_PRELOAD="$FRAME_PROBE${LD_PRELOAD:+ $LD_PRELOAD}" ${launch_env[@]+"${launch_env[@]}"} \
+        "$KRONVALE" "$@" 2> /dev/null &
     yardstick_pid=$!
     launched+=("$yardstick_pid")
 }
 
 yardstick_frames() {
     probe_value sdl "$work/yardstick"
+}
+
+# stops_drawing: within thirty seconds, the program draws nothing while the
+# yardstick draws ten (it may finish the pass in hand, and the one that
+# hears it is not seen).
+stops_drawing() {
+    stopped() {
+        local mine=$(frames) theirs=$(yardstick_frames)
+        wait_until 10 eval '[ "$(yardstick_frames)" -ge $((theirs + 10)) ]' && [ "$(frames)" -eq "$mine" ]
+    }
+    wait_until 30 stopped
+}
+
+# sleeps WHAT: while the yardstick draws, the program stops drawing and then
+# sleeps: no frame while the other draws sixty, and at most a tenth of its CPU.
+sleeps() {
+    local frames_before ticks_before yardstick_before yardstick_ticks_before drawn used yardstick_used
+    stops_drawing || fail "$1, it stops drawing"
+    frames_before=$(frames)
+    ticks_before=$(cpu_ticks)
+    yardstick_before=$(yardstick_frames)
+    yardstick_ticks_before=$(cpu_ticks "$yardstick_pid")
+    wait_until 60 eval '[ "$(yardstick_frames)" -ge $((yardstick_before + 60)) ]'
+    drawn=$(($(frames) - frames_before))
+    used=$(($(cpu_ticks) - ticks_before))
+    yardstick_used=$(($(cpu_ticks "$yardstick_pid") - yardstick_ticks_before))
+    expect_eq "$1, no frames while another program draws sixty" 0 "$drawn"
+    if [ "$used" -le $((yardstick_used / 10 + 2)) ]; then
+        ok "$1, next to no CPU ($used ticks, the visible program $yardstick_used)"
+    else
+        fail "$1, next to no CPU: $used ticks, the visible program $yardstick_used"
+    fi
 }
 
 # find_window: the program's display window, by process id, once it is mapped
@@ -414,6 +448,22 @@ children_of() {
     for stat in /proc/[0-9]*/stat; do
         awk -v parent="$1" '$4 == parent { gsub(/[()]/, "", $2); print $2 }' "$stat" 2> /dev/null
     done
+}
+
+# system_zone ZONE: the system's time zone (/etc/localtime) becomes ZONE, as
+# timedatectl set-timezone changes it, for the next launches and for those
+# running: only in a mount namespace of the test's own, which the first call
+# makes (it needs root), so that the machine's zone stays as it is.
+system_zone() {
+    if [ -z "${zone_holder:-}" ]; then
+        setpriv --pdeathsig KILL -- unshare --mount --propagation private sleep infinity &
+        zone_holder=$!
+        launched+=("$zone_holder")
+        wait_until 10 eval '[ "$(readlink /proc/$zone_holder/ns/mnt)" != "$(readlink /proc/self/ns/mnt)" ]' ||
+            fail "a mount namespace of the test's own"
+        launch_in=(nsenter --target "$zone_holder" --mount --)
+    fi
+    "${launch_in[@]}" mount --bind "/usr/share/zoneinfo/$1" "$(readlink -f /etc/localtime)"
 }
 
 # cpu_ticks [PID]: CPU time the program (or that process) has used so far, in clock ticks.

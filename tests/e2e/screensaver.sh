@@ -105,6 +105,11 @@ wait_frames 20
 measure 100 100 3 3
 expect_eq "no dot in the corner" 0 "$grey"
 check_embedded "-window-id"
+# The screensaver's window grows (a settings dialog's preview, a monitor's
+# new mode): the picture fills it, framed as if started at that size.
+xdotool windowsize "$id" 800 600
+shows_scene "-window-id: the window grown, the picture fills it" 100 100 800 600
+expect_eq "-window-id: the window keeps the size its owner gave it" 800x600 "$(geometry "$id" | cut -d+ -f1)"
 ends_on_sigterm "-window-id"
 
 # With --root alone, the whole screen, once the window above is gone.

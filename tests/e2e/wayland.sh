@@ -6,7 +6,9 @@
 # resize, and F11 takes it full-screen and back; full-screen goes to the first
 # output, or to the second where SDL_VIDEO_FULLSCREEN_DISPLAY=1 asks, and is
 # drawn there with the output's own pixels; only full-screen holds off the
-# desktop's blanking; Escape ends it with status 0.
+# desktop's blanking; Escape ends it with status 0. On a workspace nobody
+# sees, the compositor asks for no frames and it sleeps; when the compositor
+# ends, so does it, with status 1 and a line that says so.
 . "$(dirname "$0")/lib.sh"
 need sway swaymsg grim wtype jq
 
@@ -36,15 +38,17 @@ session_env=(HOME="$work" XDG_RUNTIME_DIR="$session" PATH="$PATH")
 setpriv --pdeathsig KILL ${launch_as[@]+"${launch_as[@]}"} -- env -i "${session_env[@]}" \
     WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS=2 WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
     sway -c "$work/sway.config" > "$work/sway.log" 2>&1 &
-launched+=("$!")
+sway_pid=$!
+launched+=("$sway_pid")
 if ! wait_until 30 eval 'ls "$session"/sway-ipc.*.sock "$session"/wayland-? > /dev/null 2>&1'; then
     echo "FAIL: sway did not start"
     cat "$work/sway.log"
     exit 1
 fi
-session_env+=(WAYLAND_DISPLAY="$(basename "$(ls "$session"/wayland-?)")"
-    SWAYSOCK="$(ls "$session"/sway-ipc.*.sock)")
-launch_env=("${session_env[@]}" DISPLAY= SDL_VIDEODRIVER=wayland)
+wayland_display=$(basename "$(ls "$session"/wayland-?)")
+session_env+=(WAYLAND_DISPLAY="$wayland_display" SWAYSOCK="$(ls "$session"/sway-ipc.*.sock)")
+client_env=("${session_env[@]}" DISPLAY= SDL_VIDEODRIVER=wayland)
+launch_env=("${client_env[@]}")
 
 # in_session COMMAND...: a client of the compositor, as the program is one.
 in_session() {
@@ -157,5 +161,30 @@ else
     fail "drawn crisp at a scale of 2: $mixed squares of 2 by 2 pixels not of one colour, $kinds colours"
 fi
 stop_program
+launch_env=("${client_env[@]}")
+
+# Hidden on another workspace, where a second program draws, it sleeps; shown
+# again, it draws on. Then, hidden again, it hears that the compositor ended.
+launch window 640 480
+if wait_until 30 eval 'is_sized 640 480 2> /dev/null || ended' && running; then
+    # A workspace of its own on the window's output, which then shows only that.
+    in_session swaymsg "focus output $(on_output); workspace hidden" > /dev/null
+    start_yardstick window 320 240
+    wait_until 30 eval '[ "$(yardstick_frames)" -ge 2 ]' || fail "the second program draws"
+    sleeps "on a hidden workspace"
+    in_session swaymsg workspace back_and_forth > /dev/null
+    if wait_more_frames 10; then ok "shown again, it draws"; else fail "shown again, it draws"; fi
+    in_session swaymsg workspace hidden > /dev/null
+    stops_drawing || fail "hidden again, it stops drawing"
+    lost_at=$EPOCHREALTIME
+    kill -TERM "$sway_pid"
+    wait_exit
+    took=$(awk -v a="$lost_at" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.2f", b - a }')
+    expect_eq "the compositor gone: status 1, one line naming it ($took s)" \
+        "1 Display lost: the Wayland compositor $wayland_display went away" \
+        "$exit_status $(stderr_text)"
+else
+    fail "a window opens ($(stderr_text))"
+fi
 
 finish

@@ -1,0 +1,155 @@
+// What only a Wayland compositor tells, asked only where SDL's video runs on
+// one: whether it still asks for frames (it stops while nobody can see the
+// window: a hidden workspace, an output switched off), and whether it is
+// still there at all.
+#include "platform/platform.h"
+
+#include <SDL.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <dlfcn.h>
+#include <poll.h>
+#include <wayland-client.h>
+
+namespace {
+
+// SDL 2's description of its window, as far as it goes on Wayland; its
+// version 2.0.6 asks for no more than these fields.
+struct Sdl2WindowInfo {
+    struct {
+        Uint8 major, minor, patch;
+    } version;
+    int subsystem;
+    union {
+        struct {
+            wl_display* display;
+            wl_surface* surface;
+        } wl;
+        Uint8 dummy[64];
+    } info;
+};
+constexpr int sdl2Wayland = 6; // SDL_SYSWM_WAYLAND
+
+// A frame asked for and not granted this long means the compositor is not
+// showing the window: some twelve refreshes of a 60 Hz screen, so that a
+// shown window never waits on a compositor that is merely slow.
+constexpr double unaskedAfter = 0.2;
+
+wl_display* display = nullptr;
+wl_event_queue* queue = nullptr; // ours, so that SDL never dispatches our callbacks
+wl_surface* surface = nullptr;   // SDL's, whose frames are asked for
+wl_surface* wrapper = nullptr;   // the surface's requests, answered on our queue
+wl_callback* asked = nullptr;    // the frame asked for and not yet granted
+double askedAt = 0.0;
+
+double now() {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+bool videoOnWayland() {
+    char name[16] = "";
+    return SDL_VideoDriverName(name, sizeof name) != nullptr && std::strcmp(name, "wayland") == 0;
+}
+
+void granted(void*, wl_callback* callback, uint32_t) {
+    wl_callback_destroy(callback);
+    asked = nullptr;
+}
+const wl_callback_listener grantedListener{granted};
+
+// The display's surface, as the SDL 2 under the compatibility layer tells it;
+// a display opened again may have a new one.
+bool findSurface() {
+    using GetWindow = void* (*)();
+    using GetWindowInfo = int (*)(void*, Sdl2WindowInfo*);
+    static const auto getWindow =
+        reinterpret_cast<GetWindow>(dlsym(RTLD_DEFAULT, "SDL12COMPAT_GetWindow"));
+    static const auto getInfo = [] {
+        void* sdl2 = dlopen("libSDL2-2.0.so.0", RTLD_LAZY | RTLD_NOLOAD);
+        return reinterpret_cast<GetWindowInfo>(sdl2 != nullptr ? dlsym(sdl2, "SDL_GetWindowWMInfo")
+                                                               : nullptr);
+    }();
+    void* window = getWindow != nullptr && getInfo != nullptr ? getWindow() : nullptr;
+    Sdl2WindowInfo info{};
+    info.version = {2, 0, 6};
+    if (window == nullptr || getInfo(window, &info) == 0 || info.subsystem != sdl2Wayland ||
+        info.info.wl.display == nullptr || info.info.wl.surface == nullptr) {
+        return false;
+    }
+    if (info.info.wl.surface == surface) {
+        return true;
+    }
+    if (asked != nullptr) {
+        wl_callback_destroy(asked);
+        asked = nullptr;
+    }
+    if (wrapper != nullptr) {
+        wl_proxy_wrapper_destroy(wrapper);
+    }
+    display = info.info.wl.display;
+    if (queue == nullptr) {
+        queue = wl_display_create_queue(display);
+    }
+    surface = info.info.wl.surface;
+    wrapper = static_cast<wl_surface*>(wl_proxy_create_wrapper(surface));
+    wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(wrapper), queue);
+    return true;
+}
+
+} // namespace
+
+void noteFramePresented() {
+    if (!videoOnWayland() || !findSurface()) {
+        return;
+    }
+    wl_display_dispatch_queue_pending(display, queue);
+    if (asked == nullptr) {
+        // Granted once the compositor shows the frame after this one.
+        asked = wl_surface_frame(wrapper);
+        wl_callback_add_listener(asked, &grantedListener, nullptr);
+        askedAt = now();
+    }
+}
+
+bool framesUnasked() {
+    return asked != nullptr && now() - askedAt > unaskedAfter && display != nullptr &&
+           wl_display_get_error(display) == 0;
+}
+
+void awaitFrameRequest(int32_t milliseconds) {
+    if (asked == nullptr || display == nullptr) {
+        return;
+    }
+    // Events on our queue may already have been read, by SDL among others.
+    while (wl_display_prepare_read_queue(display, queue) != 0) {
+        if (wl_display_dispatch_queue_pending(display, queue) < 0) {
+            return;
+        }
+    }
+    wl_display_flush(display);
+    pollfd connection{wl_display_get_fd(display), POLLIN, 0};
+    if (poll(&connection, 1, milliseconds) > 0) {
+        wl_display_read_events(display);
+    } else {
+        wl_display_cancel_read(display);
+    }
+    wl_display_dispatch_queue_pending(display, queue);
+}
+
+const char* lostDisplay() {
+    if (display == nullptr && (!videoOnWayland() || !findSurface())) {
+        return nullptr;
+    }
+    if (wl_display_get_error(display) == 0) {
+        return nullptr;
+    }
+    static char what[128];
+    const char* name = std::getenv("WAYLAND_DISPLAY");
+    std::snprintf(what, sizeof what, "the Wayland compositor %s",
+                  name != nullptr && *name != '\0' ? name : "wayland-0");
+    return what;
+}
