@@ -1,4 +1,5 @@
-// The application shell: start-up, command line, main loop, input and shutdown.
+// The application shell: start-up, command line, video, the display, the
+// main loop, input and the ways out.
 #pragma once
 
 #include "records/records.h"
@@ -7,9 +8,10 @@
 
 union SDL_Event;
 
-extern bool fullscreen; // the display is full-screen: asked for, then F11's (app/display.cpp)
-extern bool
-    minimised; // the display is iconified, nobody sees a frame: as its events say (app/input.cpp)
+// The whole program: start-up, then the main loop. Never returns.
+[[noreturn]] void runKronvale(int argc, char* argv[]);
+
+// The command line (app/commandLine.cpp).
 
 // What the command line asks for.
 struct DisplayRequest {
@@ -23,12 +25,6 @@ struct DisplayRequest {
 enum class InformationRequest { None, Usage, Version };
 
 extern const char* const firstParameterMessage;
-extern const char* const windowCaption;
-extern const char* const applicationId; // the menu entry's name, for desktops to match
-// Why the screen stays awake, as the desktop lists it beside the name.
-extern const char* const screenAwakeReason;
-// Set to 1 by the screensaver launchers: the run is a screensaver's.
-extern const char* const screensaverVariable;
 extern const char* const usageText;
 extern const char* const versionText; // "kronvale" and the version
 
@@ -41,42 +37,53 @@ DisplayRequest parseCommandLine(int argc, const char* const argv[]);
 // --help or -h asks for the usage, --version for the version.
 InformationRequest parseInformationRequest(int argc, const char* const argv[]);
 
-// Sets the screen size and its halves, each truncated toward zero.
-void setScreenSize(int32_t width, int32_t height);
+// Starting video (app/video.cpp): whether this is a screensaver's run, which
+// SDL runs, SDL's settings for the display asked for (its scaling, the
+// monitor, the screen's blanking, the names the desktop is told), then SDL's
+// video itself, on the window system it runs on; on failure says why on
+// standard error and ends with status 1.
+void startVideoOrQuit(const DisplayRequest& request);
 
-// The whole program: start-up, then the main loop. Never returns.
-[[noreturn]] void runKronvale(int argc, char* argv[]);
+// The display (app/display.cpp), the one writer of the screen's records, of
+// fullscreen and of the caption.
 
-// The initial graphics state for a display of that size, its view set as
-// every frame sets it, from the records of the display as it opened (so
-// after setScreenSize).
-void initGraphicsState(int32_t width, int32_t height);
+extern bool fullscreen; // the display is full-screen: asked for, then F11's
 
-// Before SDL video starts: whether this is a screensaver's run, and SDL's
-// settings for the display asked for (scaling, monitor, screen blanking).
-void prepareVideo(const DisplayRequest& request);
-
-// Opens the display asked for, with the window's icon; on failure says why on
-// standard error and ends with status 1. Full-screen at a size the display
-// cannot take, the picture is letterboxed on the whole monitor.
+// Opens the display asked for, with its caption and the window's icon; on
+// failure says why on standard error and ends with status 1. Full-screen at a
+// size the display cannot take, the picture is letterboxed on the whole
+// monitor.
 void openDisplayOrQuit(const DisplayRequest& request);
+
+// Sets the screen size and its halves, each truncated toward zero; the
+// picture fills the display.
+void setScreenSize(int32_t width, int32_t height);
 
 // The drawable's pixels for each of the display's points, as they are now.
 void followDrawable();
 
-// The window resized to this size by the user; the picture follows.
+// The window resized to this size, by the user or by a screensaver's host;
+// the picture follows.
 void resizeDisplay(int32_t width, int32_t height);
 
 // F11: from the window to full-screen on the monitor, and back to the window
 // at its last size. Not in a screensaver's run.
 void switchFullscreen();
 
-// Builds the stroke font into fontBase; ends start-up with status 1 if OpenGL
-// has no display lists to give.
+// OpenGL's state and the font (app/graphics.cpp), set up once the display is
+// open and again whenever it opens anew.
+
+// The initial graphics state for a display of that size, its view set as
+// every frame sets it, from the records of the display as it opened (so
+// after setScreenSize).
+void initGraphicsState(int32_t width, int32_t height);
+
+// Builds the stroke font into fontBase; ends with status 1 if OpenGL has no
+// display lists to give.
 void buildFontOrQuit();
 
-// One pass of the main loop: input, the view step, the clock, the idle count,
-// the drawable's scale, the frame, and the pause.
+// The main loop (app/mainLoop.cpp).
+
 void runLoopPass();
 
 // While minimised, or while the window system asks for no frames, sleeps
@@ -85,6 +92,10 @@ void runLoopPass();
 void waitWhileUnseen();
 
 [[noreturn]] void runMainLoop();
+
+// Input (app/input.cpp).
+
+extern bool minimised; // the display is iconified, nobody sees a frame: as its events say
 
 enum class InputResult { Continue, Quit, SwitchFullscreen, Resize };
 
@@ -101,13 +112,16 @@ void pollInput();
 // One more frame without mouse activity; stops at the largest count.
 void countIdleFrame();
 
-// A screensaver's tour: the next frame of the stand-in pointer and buttons
-// that a run nobody steers gives the Orbit step, swinging the eye round the
-// bundle and now and then bringing it in close enough to read the labels.
+// A screensaver's tour (app/tour.cpp): the next frame of the stand-in
+// pointer and buttons that a run nobody steers gives the Orbit step,
+// swinging the eye round the bundle and now and then bringing it in close
+// enough to read the labels.
 constexpr int32_t tourLength =
     21600;                // frames until the tour starts over: six minutes at 60 a second
 extern int32_t tourFrame; // how far into it, 0 to tourLength - 1
 void tourInput();
+
+// The ways out (app/quit.cpp), below everything that calls them.
 
 // Shuts SDL down and ends the process through the normal exit path.
 [[noreturn]] void quitProgram(int status);

@@ -1,4 +1,5 @@
-// Reading the command line: display mode and size.
+// Reading the command line: display mode and size, or a question about the
+// program, and the answers to those.
 #include "app/app.h"
 
 #include <cctype>
@@ -7,10 +8,6 @@
 const char* const firstParameterMessage =
     "First parameter was not either lowercase 'fullscreen' or "
     "'window' (no quotes), ignored.";
-const char* const windowCaption = "Kronvale";
-const char* const applicationId = KRONVALE_APP_ID;
-const char* const screenAwakeReason = "Showing the clock full-screen";
-const char* const screensaverVariable = "KRONVALE_SCREENSAVER";
 
 const char* const usageText =
     "Usage: kronvale [fullscreen | window] [WIDTH HEIGHT]\n"

@@ -1,12 +1,12 @@
-// The display: SDL's settings chosen before video starts, the display opened
-// at the size asked for with its initial graphics state, and opened again
-// when the window is resized or F11 switches between the window and
-// full-screen.
+// The display: opened at the size asked for, opened again when the window is
+// resized or F11 switches between the window and full-screen, and its
+// drawable followed; what the two SDL libraries need to show the same
+// picture of it.
 #include "app/app.h"
 
-#include "app/sdlLibraries.h"
 #include "font/strokeFont.h"
 #include "platform/platform.h"
+#include "records/names.h"
 #include "scene/scene.h"
 
 #include <SDL.h>
@@ -26,17 +26,27 @@ const unsigned char iconPixels[] = {
 };
 constexpr int iconSize = 48;
 
-using Size = DisplaySize;
+struct Size {
+    int32_t width;
+    int32_t height;
+};
 
 Size desktop{0, 0};      // the monitor's size, found before any display opened
 Size lastWindow{0, 0};   // the window's size, for F11 to come back to
 Uint32 displayFlags = 0; // of the display open now
-bool captioned = false;
 
 // No X11 window side is larger than this. Asked for far more, the library's
 // own size check can overflow and the first frame crashes; asked for this
 // much, it refuses plainly.
 constexpr int32_t largestDisplaySide = 32767;
+
+// OpenGL's GL_FRAMEBUFFER_BINDING, from beyond version 1.1: the layer's
+// scaling draws into a framebuffer of its own.
+constexpr GLenum framebufferBinding = 0x8CA6;
+
+bool onCompatibilityLayer() {
+    return sdlLibrary == SdlLibrary::CompatibilityLayer;
+}
 
 // SDL takes a zero side to mean the desktop's; ask for that size outright,
 // since full-screen a zero would otherwise open a display one pixel wide.
@@ -44,26 +54,51 @@ int32_t displaySide(int32_t asked, int32_t desktopSide) {
     return std::min(asked == 0 ? desktopSide : asked, largestDisplaySide);
 }
 
-// The picture at the size asked for, scaled to fit the whole display and
-// centred between black bars, as the compatibility layer shows it.
+// The monitor full-screen goes to. The compatibility layer reports the
+// chosen monitor's size; classic SDL the whole X screen's, so the system is
+// asked which monitor it is.
+Size readDesktopSize() {
+    const char* chosen = std::getenv(monitorVariable);
+    const int monitor = chosen != nullptr ? std::max(std::atoi(chosen), 0) : 0;
+    Size size{0, 0};
+    if (!onCompatibilityLayer() && monitorSize(monitor, size.width, size.height)) {
+        return size;
+    }
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    return info != nullptr ? Size{info->current_w, info->current_h} : Size{0, 0};
+}
+
+// Full-screen at a size the display cannot switch to, classic SDL leaves the
+// window in a corner of the screen: Kronvale letterboxes the picture itself
+// (the compatibility layer letterboxes by itself). Sizes no monitor could
+// show are for SDL to refuse.
+bool letterboxedByKronvale(Size asked) {
+    if (onCompatibilityLayer() || asked.width <= 0 || asked.height <= 0 ||
+        asked.width > desktop.width || asked.height > desktop.height ||
+        (asked.width == desktop.width && asked.height == desktop.height)) {
+        return false;
+    }
+    SDL_Rect** modes = SDL_ListModes(nullptr, SDL_OPENGL | SDL_FULLSCREEN);
+    if (modes == reinterpret_cast<SDL_Rect**>(-1)) {
+        return false;
+    }
+    for (int i = 0; modes != nullptr && modes[i] != nullptr; ++i) {
+        if (modes[i]->w == asked.width && modes[i]->h == asked.height) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The picture at the size asked for, in its place on the whole display;
+// both buffers black once, and from then on nothing is drawn outside it.
 void letterbox(Size asked, Size display) {
-    const int64_t wide = int64_t{asked.width} * display.height;
-    const int64_t tall = int64_t{asked.height} * display.width;
-    picture.width =
-        wide >= tall ? display.width : static_cast<int32_t>(wide / std::max(asked.height, 1));
-    picture.height =
-        wide >= tall ? static_cast<int32_t>(tall / std::max(asked.width, 1)) : display.height;
-    picture.left = (display.width - picture.width) / 2;
-    picture.top = (display.height - picture.height) / 2;
-    picture.bottom = display.height - picture.top - picture.height;
-    // Both buffers black once; from then on nothing is drawn outside the picture.
+    picture = placePicture(asked.width, asked.height, display.width, display.height);
     glDisable(GL_SCISSOR_TEST);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glDrawBuffer(GL_FRONT_AND_BACK);
     glClear(GL_COLOR_BUFFER_BIT);
     glDrawBuffer(GL_BACK);
-    glScissor(picture.left, picture.bottom, picture.width, picture.height);
-    glEnable(GL_SCISSOR_TEST);
 }
 
 void showIcon() {
@@ -78,6 +113,13 @@ void showIcon() {
     }
 }
 
+// A window is captioned, however it came to be one.
+void captionIfWindowed() {
+    if (!fullscreen) {
+        SDL_WM_SetCaption(windowCaption, nullptr);
+    }
+}
+
 SDL_Surface* setMode(Size size, Uint32 flags) {
     SDL_Surface* display = SDL_SetVideoMode(size.width, size.height, 32, flags);
     if (display != nullptr) {
@@ -86,9 +128,36 @@ SDL_Surface* setMode(Size size, Uint32 flags) {
     return display;
 }
 
+// Pixels of the display's drawable for each of its points: more than 1
+// where a desktop that scales gives the window more pixels than it has
+// points (the compatibility layer on Wayland), else 1.
+float drawablePixelsPerPoint(Size display) {
+    if (!onCompatibilityLayer() || display.width <= 0) {
+        return 1.0f;
+    }
+    // Scaling, the layer draws at the display's points into a buffer of its
+    // own, which a context without framebuffers of its own cannot do.
+    static const bool framebuffers = [] {
+        const auto* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+        return extensions != nullptr && std::strstr(extensions, "framebuffer_object") != nullptr;
+    }();
+    GLint framebuffer = 0;
+    if (framebuffers) {
+        glGetIntegerv(framebufferBinding, &framebuffer);
+    }
+    int32_t width = 0;
+    int32_t height = 0;
+    // While the desktop has not yet said how it shows the window, the
+    // drawable may be a few pixels only.
+    if (framebuffer != 0 || !drawableSize(width, height) || width < display.width) {
+        return 1.0f;
+    }
+    return static_cast<float>(width) / static_cast<float>(display.width);
+}
+
 // A display opened again, at another size or mode: the picture fills it. A new
 // mode may cost the OpenGL context (classic SDL on Windows), and with it the
-// state and the glyphs; nothing else notices.
+// state and the glyphs, which are made again; nothing else notices.
 void reopen(Size size, Uint32 flags) {
     const Size before{screenWidth, screenHeight};
     const Uint32 beforeFlags = displayFlags;
@@ -100,13 +169,9 @@ void reopen(Size size, Uint32 flags) {
         std::fprintf(stderr, "Video mode set failed: %s\n", SDL_GetError());
         quitProgram(1);
     }
-    if (!fullscreen && !captioned) {
-        SDL_WM_SetCaption(windowCaption, nullptr);
-        captioned = true;
-    }
+    captionIfWindowed();
     setScreenSize(display->w, display->h);
     followDrawable();
-    glDisable(GL_SCISSOR_TEST);
     initGraphicsState(screenWidth, screenHeight);
     if (glIsList(fontBase + '0') == GL_FALSE) {
         buildFontOrQuit();
@@ -123,42 +188,17 @@ void setScreenSize(int32_t width, int32_t height) {
     picture = PictureArea{0, 0, 0, width, height};
 }
 
-void initGraphicsState(int32_t width, int32_t height) {
-    aspectRatio = static_cast<float>(static_cast<double>(width) / static_cast<double>(height));
-    glShadeModel(GL_SMOOTH);
-    glClearColor(1.0f, 1.0f, 1.0f, 0.0f);
-    glClearDepth(1.0);
-    glDisable(GL_DEPTH_TEST);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
-    glEnable(GL_TEXTURE_2D);
-    setSceneView();
-}
-
-void prepareVideo(const DisplayRequest& request) {
-    const char* asked = std::getenv(screensaverVariable);
-    screensaverRun = asked != nullptr && std::strcmp(asked, "1") == 0;
-    // A window or a screensaver leaves the user's blanking and lock alone;
-    // full-screen keeps the screen awake like a clock on the wall, and says so
-    // in Kronvale's name.
-    if (screensaverRun || !request.fullscreen) {
-        setEnvironmentDefault("SDL_VIDEO_ALLOW_SCREENSAVER", "1");
-    }
-    chooseLibrarySettings(request);
-    setEnvironmentDefault("SDL_APP_NAME", windowCaption);
-    setEnvironmentDefault("SDL_SCREENSAVER_INHIBIT_ACTIVITY_NAME", screenAwakeReason);
-}
-
 void openDisplayOrQuit(const DisplayRequest& request) {
+    fullscreen = request.fullscreen;
+    captionIfWindowed();
     desktop = readDesktopSize();
     const Size asked{displaySide(request.width, desktop.width),
                      displaySide(request.height, desktop.height)};
     lastWindow = asked;
-    captioned = !fullscreen;
     if (!screensaverRun) {
         showIcon();
     }
-    const bool letterboxed = fullscreen && letterboxedByKronvale(asked, desktop);
+    const bool letterboxed = fullscreen && letterboxedByKronvale(asked);
     const Uint32 flags = fullscreen       ? SDL_OPENGL | SDL_FULLSCREEN
                          : screensaverRun ? SDL_OPENGL
                                           : SDL_OPENGL | SDL_RESIZABLE;
@@ -177,8 +217,11 @@ void openDisplayOrQuit(const DisplayRequest& request) {
     if (!screensaverRun) {
         publishWindowIcon(iconPixels, iconSize);
     }
-    if (fullscreen) {
-        coverDesktop(desktop);
+    // The layer leaves it to a window manager to make a full-screen window as
+    // large as the desktop; with none, the window keeps the size asked for
+    // and shows a magnified corner of the picture.
+    if (fullscreen && onCompatibilityLayer()) {
+        growToFullscreen(desktop.width, desktop.height);
     }
     watchDisplayConnection(endForLostDisplay);
     if (screensaverRun) {

@@ -1,4 +1,4 @@
-// The main loop and the one way out of the program.
+// The main loop: one pass a frame, and a sleep while nobody sees them.
 #include "app/app.h"
 
 #include "camera/camera.h"
@@ -6,8 +6,6 @@
 #include "scene/scene.h"
 
 #include <SDL.h>
-#include <cstdio>
-#include <cstdlib>
 
 void runLoopPass() {
     pollInput();
@@ -42,16 +40,4 @@ void runMainLoop() {
         waitWhileUnseen();
         runLoopPass();
     }
-}
-
-void endForLostDisplay(const char* what) {
-    // Nothing is left to shut down: the display has gone with its connection.
-    std::fprintf(stderr, "Display lost: %s went away\n", what);
-    std::fflush(stderr);
-    std::_Exit(1);
-}
-
-void quitProgram(int status) {
-    SDL_Quit();
-    std::exit(status);
 }

@@ -30,13 +30,11 @@ public:
     // -turn / steerDivisor radians.
     void steer(int32_t turn, int32_t pitch);
 
-    // Moves eye and target together by fraction times the eye-to-target vector.
     void advance(float fraction);
 
-    // Glides by moveSpeed, then damps it by 0.92; no cut-off.
+    // No cut-off: a glide never quite stops.
     void coast();
 
-    // Adds delta to moveSpeed and holds it within -limit to limit.
     void accelerate(float delta, float limit);
 };
 

@@ -1,13 +1,15 @@
 // What every Linux desktop shares, X11 or Wayland: a desktop dialog for
 // messages, a blank SDL cursor in place of the system pointer, and the
-// drawable's size as the SDL 2 under the compatibility layer tells it.
+// choice between the two window systems.
+#include "platform/linuxWindowSystems.h"
 #include "platform/platform.h"
+#include "records/names.h"
 
 #include <SDL.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <dlfcn.h>
+#include <cstring>
 #include <fcntl.h>
 #include <spawn.h>
 #include <string>
@@ -69,8 +71,8 @@ void runDialog(const std::string& program, char* const argv[]) {
 }
 
 bool displayReachable() {
-    const char* x11 = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const char* x11 = std::getenv(x11DisplayVariable);
+    const char* wayland = std::getenv(waylandDisplayVariable);
     return (x11 != nullptr && *x11 != '\0') || (wayland != nullptr && *wayland != '\0');
 }
 
@@ -115,27 +117,10 @@ void hidePointer() {
     }
 }
 
-bool drawableSize(int32_t& width, int32_t& height) {
-    // The layer names its SDL 2 window; SDL 2, loaded by the layer, measures
-    // its drawable. Neither is there with classic SDL. Asked every frame, so
-    // found once.
-    using GetWindow = void* (*)();
-    using GetDrawableSize = void (*)(void*, int*, int*);
-    static const auto getWindow =
-        reinterpret_cast<GetWindow>(dlsym(RTLD_DEFAULT, "SDL12COMPAT_GetWindow"));
-    static const auto getSize = [] {
-        void* sdl2 = dlopen("libSDL2-2.0.so.0", RTLD_LAZY | RTLD_NOLOAD);
-        return reinterpret_cast<GetDrawableSize>(
-            sdl2 != nullptr ? dlsym(sdl2, "SDL_GL_GetDrawableSize") : nullptr);
-    }();
-    void* window = getWindow != nullptr && getSize != nullptr ? getWindow() : nullptr;
-    if (window == nullptr) {
-        return false;
+void connectWindowSystem(const char* driver, WindowSystem& system) {
+    if (std::strcmp(driver, "x11") == 0) {
+        connectX11(system);
+    } else if (std::strcmp(driver, "wayland") == 0) {
+        connectWayland(system);
     }
-    int w = 0;
-    int h = 0;
-    getSize(window, &w, &h);
-    width = w;
-    height = h;
-    return w > 0 && h > 0;
 }

@@ -1,6 +1,7 @@
 // POSIX side of the platform seam: the environment, the standard streams,
 // and running another program in this one's place (found beside this one's
 // file through Linux's /proc).
+#include "platform/launcher.h"
 #include "platform/platform.h"
 
 #include <cerrno>

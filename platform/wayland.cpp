@@ -1,36 +1,17 @@
-// What only a Wayland compositor tells, asked only where SDL's video runs on
-// one: whether it still asks for frames (it stops while nobody can see the
+// The window system's part where SDL's video runs on a Wayland compositor:
+// whether it still asks for frames (it stops while nobody can see the
 // window: a hidden workspace, an output switched off), and whether it is
 // still there at all.
-#include "platform/platform.h"
+#include "platform/linuxWindowSystems.h"
+#include "records/names.h"
 
-#include <SDL.h>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
-#include <dlfcn.h>
 #include <poll.h>
 #include <wayland-client.h>
 
 namespace {
-
-// SDL 2's description of its window, as far as it goes on Wayland; its
-// version 2.0.6 asks for no more than these fields.
-struct Sdl2WindowInfo {
-    struct {
-        Uint8 major, minor, patch;
-    } version;
-    int subsystem;
-    union {
-        struct {
-            wl_display* display;
-            wl_surface* surface;
-        } wl;
-        Uint8 dummy[64];
-    } info;
-};
-constexpr int sdl2Wayland = 6; // SDL_SYSWM_WAYLAND
 
 // A frame asked for and not granted this long means the compositor is not
 // showing the window: some twelve refreshes of a 60 Hz screen, so that a
@@ -50,37 +31,20 @@ double now() {
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
-bool videoOnWayland() {
-    char name[16] = "";
-    return SDL_VideoDriverName(name, sizeof name) != nullptr && std::strcmp(name, "wayland") == 0;
-}
-
 void granted(void*, wl_callback* callback, uint32_t) {
     wl_callback_destroy(callback);
     asked = nullptr;
 }
 const wl_callback_listener grantedListener{granted};
 
-// The display's surface, as the SDL 2 under the compatibility layer tells it;
-// a display opened again may have a new one.
+// The display's surface; a display opened again may have a new one.
 bool findSurface() {
-    using GetWindow = void* (*)();
-    using GetWindowInfo = int (*)(void*, Sdl2WindowInfo*);
-    static const auto getWindow =
-        reinterpret_cast<GetWindow>(dlsym(RTLD_DEFAULT, "SDL12COMPAT_GetWindow"));
-    static const auto getInfo = [] {
-        void* sdl2 = dlopen("libSDL2-2.0.so.0", RTLD_LAZY | RTLD_NOLOAD);
-        return reinterpret_cast<GetWindowInfo>(sdl2 != nullptr ? dlsym(sdl2, "SDL_GetWindowWMInfo")
-                                                               : nullptr);
-    }();
-    void* window = getWindow != nullptr && getInfo != nullptr ? getWindow() : nullptr;
-    Sdl2WindowInfo info{};
-    info.version = {2, 0, 6};
-    if (window == nullptr || getInfo(window, &info) == 0 || info.subsystem != sdl2Wayland ||
-        info.info.wl.display == nullptr || info.info.wl.surface == nullptr) {
+    wl_display* shown = nullptr;
+    wl_surface* found = nullptr;
+    if (!sdl2WaylandSurface(shown, found)) {
         return false;
     }
-    if (info.info.wl.surface == surface) {
+    if (found == surface) {
         return true;
     }
     if (asked != nullptr) {
@@ -90,20 +54,18 @@ bool findSurface() {
     if (wrapper != nullptr) {
         wl_proxy_wrapper_destroy(wrapper);
     }
-    display = info.info.wl.display;
+    display = shown;
     if (queue == nullptr) {
         queue = wl_display_create_queue(display);
     }
-    surface = info.info.wl.surface;
+    surface = found;
     wrapper = static_cast<wl_surface*>(wl_proxy_create_wrapper(surface));
     wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(wrapper), queue);
     return true;
 }
 
-} // namespace
-
 void noteFramePresented() {
-    if (!videoOnWayland() || !findSurface()) {
+    if (!findSurface()) {
         return;
     }
     wl_display_dispatch_queue_pending(display, queue);
@@ -141,15 +103,25 @@ void awaitFrameRequest(int32_t milliseconds) {
 }
 
 const char* lostDisplay() {
-    if (display == nullptr && (!videoOnWayland() || !findSurface())) {
+    if (display == nullptr && !findSurface()) {
         return nullptr;
     }
     if (wl_display_get_error(display) == 0) {
         return nullptr;
     }
     static char what[128];
-    const char* name = std::getenv("WAYLAND_DISPLAY");
+    const char* name = std::getenv(waylandDisplayVariable);
     std::snprintf(what, sizeof what, "the Wayland compositor %s",
                   name != nullptr && *name != '\0' ? name : "wayland-0");
     return what;
+}
+
+} // namespace
+
+void connectWayland(WindowSystem& system) {
+    system.drawableSize = sdl2DrawableSize;
+    system.noteFramePresented = noteFramePresented;
+    system.framesUnasked = framesUnasked;
+    system.awaitFrameRequest = awaitFrameRequest;
+    system.lostDisplay = lostDisplay;
 }

@@ -1,5 +1,7 @@
-// Windows side of the platform seam.
+// Windows side of the platform seam: the message box, the pointer, the
+// environment; its window system does nothing SDL does not.
 #include "platform/platform.h"
+#include "platform/windowSystem.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -36,42 +38,8 @@ void openStandardStreams() {
     // gives it its own.
 }
 
-bool monitorSize(int, int32_t&, int32_t&) {
-    // SDL reports the primary monitor's size itself.
-    return false;
-}
-
-void publishWindowIcon(const unsigned char*, int) {
-    // SDL hands Windows the icon itself.
-}
-
-bool drawableSize(int32_t&, int32_t&) {
-    // Classic SDL draws at the window's own size.
-    return false;
-}
-
-void growToFullscreen(int32_t, int32_t) {
-    // Windows sizes a full-screen window itself.
-}
-
-void noteFramePresented() {
-    // Windows tells of nothing but minimising, which SDL reports.
-}
-
-bool framesUnasked() {
-    return false;
-}
-
-void awaitFrameRequest(int32_t) {}
-
-void watchDisplayConnection(void (*)(const char*)) {
-    // A Windows desktop does not go away under its programs.
-}
-
-const char* lostDisplay() {
-    return nullptr;
-}
-
-void followForeignWindow() {
-    // A preview's host window keeps its size.
+void connectWindowSystem(const char*, WindowSystem&) {
+    // SDL does all Windows asks itself: the monitor's size, the icon, the
+    // full-screen window; and Windows tells nothing but minimising, which SDL
+    // reports, nor goes away under its programs.
 }

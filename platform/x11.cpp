@@ -1,10 +1,11 @@
-// What only an X server needs, asked only where SDL's video runs on one, as
-// decided at run time (Wayland may run beside an X server): the monitors as
+// The window system's part where SDL's video runs on an X server (which
+// Wayland may run beside; platform/ chooses once, by SDL's driver): the monitors as
 // it lays them out, the window's icon where window managers look for it, a
 // full-screen window made as large as the desktop where no window manager
 // does it, a window SDL did not make followed as it is resized, and the
 // server's going away.
-#include "platform/platform.h"
+#include "platform/linuxWindowSystems.h"
+#include "records/names.h"
 
 #include <SDL.h>
 #include <SDL_syswm.h>
@@ -15,11 +16,6 @@
 #include <vector>
 
 namespace {
-
-bool videoOnX11() {
-    char name[16] = "";
-    return SDL_VideoDriverName(name, sizeof name) != nullptr && std::strcmp(name, "x11") == 0;
-}
 
 // The display's X connection and window, once SDL has opened it on X11.
 bool x11Window(SDL_SysWMinfo& info) {
@@ -38,10 +34,8 @@ int connectionBroken(Display* display) {
     return 0;
 }
 
-} // namespace
-
 bool monitorSize(int index, int32_t& width, int32_t& height) {
-    Display* display = videoOnX11() ? XOpenDisplay(nullptr) : nullptr;
+    Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) {
         return false;
     }
@@ -135,17 +129,15 @@ void growToFullscreen(int32_t width, int32_t height) {
 }
 
 void watchDisplayConnection(void (*lost)(const char* what)) {
-    if (videoOnX11()) {
-        lostHandler = lost;
-        XSetIOErrorHandler(connectionBroken);
-    }
+    lostHandler = lost;
+    XSetIOErrorHandler(connectionBroken);
 }
 
 void followForeignWindow() {
     // Neither library listens to a window it did not make, so neither hears
     // of its new size; listened to on SDL's own connection, it tells SDL.
     SDL_SysWMinfo info;
-    const char* given = std::getenv("SDL_WINDOWID");
+    const char* given = std::getenv(foreignWindowVariable);
     if (given == nullptr || *given == '\0' || !x11Window(info)) {
         return;
     }
@@ -156,4 +148,15 @@ void followForeignWindow() {
         XSelectInput(display, window, attributes.your_event_mask | StructureNotifyMask);
         XFlush(display);
     }
+}
+
+} // namespace
+
+void connectX11(WindowSystem& system) {
+    system.monitorSize = monitorSize;
+    system.publishWindowIcon = publishWindowIcon;
+    system.drawableSize = sdl2DrawableSize;
+    system.growToFullscreen = growToFullscreen;
+    system.followForeignWindow = followForeignWindow;
+    system.watchDisplayConnection = watchDisplayConnection;
 }

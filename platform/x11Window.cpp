@@ -1,6 +1,6 @@
 // An X11 window looked up by its id on the display DISPLAY names, for
 // kronvale-screensaver, which needs no more of X11 than this.
-#include "platform/platform.h"
+#include "platform/launcher.h"
 
 #include <X11/Xlib.h>
 

@@ -1,5 +1,7 @@
-// The program-wide screen, clock and input records, as they stand before start-up.
+// The program-wide records, as they stand before start-up.
 #include "records/records.h"
+
+SdlLibrary sdlLibrary = SdlLibrary::CompatibilityLayer;
 
 int32_t screenWidth = 1024;
 int32_t screenHeight = 768;

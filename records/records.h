@@ -1,12 +1,17 @@
-// The program-wide records every part reads: the screen, the clock reading
-// and the input state. The shell writes them (each comment says where);
-// clock/, camera/ and scene/ only read them.
+// The program-wide records every part reads: which SDL runs, the screen, the
+// clock reading and the input state. The shell writes them (each comment
+// says where); clock/, camera/, scene/ and platform/ only read them.
 #pragma once
 
 #include "records/timeOfDay.h"
 #include "records/vec3.h"
 
 #include <cstdint>
+
+// Which SDL 1.2 runs: the maintained compatibility layer over SDL 2, or
+// classic SDL 1.2. Decided once, as video starts (app/video.cpp).
+enum class SdlLibrary { CompatibilityLayer, Classic };
+extern SdlLibrary sdlLibrary;
 
 // Screen state, written by the display (app/display.cpp) whenever it opens:
 // at start-up, when the window is resized and when F11 switches. Sizes are
@@ -22,7 +27,8 @@ extern float aspectRatio;    // width / height, for every perspective projection
 extern float pixelsPerPoint;
 
 // Where the picture lies in the display, in the display's points: all of it,
-// unless full-screen at a size the display cannot take letterboxes it there.
+// unless full-screen at a size the display cannot take letterboxes it there
+// (placePicture, scene/scene.h).
 struct PictureArea {
     int32_t left;   // from the display's left edge
     int32_t top;    // from its top edge, as the mouse counts
@@ -33,7 +39,7 @@ struct PictureArea {
 extern PictureArea picture;
 
 // A screensaver's run: nobody steers, so a stand-in pointer tours the
-// bundle and no dot is drawn. Decided before video starts (app/display.cpp).
+// bundle and no dot is drawn. Decided before video starts (app/video.cpp).
 extern bool screensaverRun;
 
 // Local time of day, read by start-up and the main loop, once per frame.

@@ -1,12 +1,12 @@
 // One frame: the scene through the camera, then the cursor dot over it.
 #include "scene/scene.h"
 
-#include "records/records.h"
 #include "camera/camera.h"
 #include "clock/timeLabels.h"
 
 #include <SDL.h>
 #include <SDL_opengl.h>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -22,14 +22,40 @@ int32_t inPixels(int32_t points) {
 // The picture's place in the drawable, lines as heavy as a display point,
 // and the projection matrix current and cleared.
 void startView() {
-    glViewport(inPixels(picture.left), inPixels(picture.bottom), inPixels(picture.width),
-               inPixels(picture.height));
+    const GLint left = inPixels(picture.left);
+    const GLint bottom = inPixels(picture.bottom);
+    const GLsizei width = inPixels(picture.width);
+    const GLsizei height = inPixels(picture.height);
+    glViewport(left, bottom, width, height);
+    // Letterboxed, even the next frame's clearing keeps to the picture, and
+    // the bars stay black.
+    if (picture.left > 0 || picture.top > 0 || picture.bottom > 0) {
+        glScissor(left, bottom, width, height);
+        glEnable(GL_SCISSOR_TEST);
+    } else {
+        glDisable(GL_SCISSOR_TEST);
+    }
     glLineWidth(pixelsPerPoint);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
 }
 
 } // namespace
+
+PictureArea placePicture(int32_t askedWidth, int32_t askedHeight, int32_t displayWidth,
+                         int32_t displayHeight) {
+    const int64_t wide = int64_t{askedWidth} * displayHeight;
+    const int64_t tall = int64_t{askedHeight} * displayWidth;
+    PictureArea area{};
+    area.width =
+        wide >= tall ? displayWidth : static_cast<int32_t>(wide / std::max(askedHeight, 1));
+    area.height =
+        wide >= tall ? static_cast<int32_t>(tall / std::max(askedWidth, 1)) : displayHeight;
+    area.left = (displayWidth - area.width) / 2;
+    area.top = (displayHeight - area.height) / 2;
+    area.bottom = displayHeight - area.top - area.height;
+    return area;
+}
 
 void setSceneView() {
     startView();

@@ -1,6 +1,7 @@
 // The scene: the swaying label chains, and the drawing of each frame.
 #pragma once
 
+#include "records/records.h"
 #include "records/vec3.h"
 
 #include <cstdint>
@@ -80,11 +81,17 @@ extern float dotLevel;
 // Eases dotLevel toward 101 - idleFrames by a tenth of the way, never below 0.
 void updateDotLevel();
 
+// Where a picture of the size asked for lies in a display of another, in the
+// display's points: scaled to fit it whole and centred between bars, as the
+// compatibility layer letterboxes it; all of it at the display's own size.
+PictureArea placePicture(int32_t askedWidth, int32_t askedHeight, int32_t displayWidth,
+                         int32_t displayHeight);
+
 // The view every frame is drawn in, set here and only here: the viewport is
-// the picture's place in the drawable, in its pixels, and lines and points
-// are as heavy as one display point. setSceneView then loads the scene's
-// 60 degree perspective, setOverlayView one unit to the display's point with
-// the origin at the top-left; each leaves the projection matrix current.
+// the picture's place in the drawable, in its pixels, with nothing drawn
+// outside it, and lines and points are as heavy as one display point. setSceneView then loads the
+// scene's 60 degree perspective, setOverlayView one unit to the display's point with the origin at
+// the top-left; each leaves the projection matrix current.
 void setSceneView();
 void setOverlayView();
 

@@ -1,6 +1,6 @@
 // Windows' side of kronvale.scr: the windows it draws in and covers the other
 // monitors with, watching a preview's host, and the system pointer.
-#include "platform/platform.h"
+#include "platform/windowsScreensaver.h"
 
 #include <SDL.h>
 #include <vector>
@@ -119,8 +119,9 @@ uint64_t openPreviewWindow(uint64_t host, int32_t& width, int32_t& height) {
     return handleOf(preview, width, height);
 }
 
-PointerPosition readSystemPointer() {
+void readSystemPointer(int32_t& x, int32_t& y) {
     POINT where{0, 0};
     GetCursorPos(&where);
-    return PointerPosition{where.x, where.y};
+    x = where.x;
+    y = where.y;
 }

@@ -9,7 +9,7 @@
 # probe counts them), a window mapped or a pixel condition, never for a time.
 
 set -u
-. "$(dirname "${BASH_SOURCE[0]}")/../checks.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/../../tools/xserver.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/../../tools/build.sh"
 

@@ -15,7 +15,7 @@ if screen=$(find_window_at 1280x1024+0+0) && cover=$(find_window_at 1280x1024+12
     ok "/s covers both monitors"
     shows_scene "the scene on the primary one" 0 0 1280 1024
     expect_eq "the other one black" 0,0,0 "$(colours 1280 0 1280 1024)"
-    # It once ended by itself within five seconds, having moved the pointer.
+    # Moving the pointer itself would end it: a screensaver left alone stays.
     if wait_more_frames 300 && running; then
         ok "left alone for three hundred frames, it stays up"
     else

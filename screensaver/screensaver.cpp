@@ -1,5 +1,5 @@
-// Kronvale as a Windows screensaver: its command line and its input filter.
-#include "app/screensaver.h"
+// The screensavers' command lines and their input filter.
+#include "screensaver/screensaver.h"
 
 #include <cctype>
 #include <cerrno>
@@ -32,6 +32,41 @@ bool parseWindow(const char* text, uint64_t& window) {
 }
 
 } // namespace
+
+LauncherRequest parseLauncherCommandLine(int argc, const char* const argv[]) {
+    LauncherRequest request{nullptr, false, nullptr};
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (std::strcmp(arg, "-window-id") == 0 || std::strcmp(arg, "--window-id") == 0) {
+            if (i + 1 >= argc) {
+                request.lacking = arg;
+                return request;
+            }
+            request.window = argv[++i];
+        } else if (std::strncmp(arg, "-window-id=", 11) == 0) {
+            request.window = arg + 11;
+        } else if (std::strncmp(arg, "--window-id=", 12) == 0) {
+            request.window = arg + 12;
+        } else if (std::strcmp(arg, "-root") == 0 || std::strcmp(arg, "--root") == 0) {
+            request.root = true;
+        }
+    }
+    return request;
+}
+
+bool parseWindowId(const char* text, uint64_t& id) {
+    if (text == nullptr || *text == '\0') {
+        return false;
+    }
+    errno = 0;
+    char* end = nullptr;
+    const unsigned long long value = std::strtoull(text, &end, 0);
+    if (errno != 0 || *end != '\0' || value == 0 || value > 0xFFFFFFFFull || text[0] == '-') {
+        return false;
+    }
+    id = value;
+    return true;
+}
 
 ScreensaverRequest parseScreensaverCommandLine(int argc, const char* const argv[]) {
     const ScreensaverRequest unknown{ScreensaverAction::Unknown, 0};

@@ -1,5 +1,5 @@
-// Input events applied to the mouse state and the view mode, one by one and
-// through a real SDL event queue.
+// Input events applied to the mouse state, the view mode and minimising, one
+// by one and through a real SDL event queue.
 #include "app/app.h"
 #include "events.h"
 
@@ -9,6 +9,7 @@
 namespace {
 
 using Input = RestoringTest;
+using Activation = RestoringTest;
 
 void reportInputAtExit() {
     std::fprintf(stderr, "at exit: mouse %d,%d left %d\n", static_cast<int>(mouseX),
@@ -114,6 +115,27 @@ TEST_F(Input, OtherEventsAreDropped) {
     EXPECT_EQ(mouseX, 0);
     EXPECT_EQ(viewMode, Orbit);
     EXPECT_FALSE(leftButtonDown);
+}
+
+TEST_F(Activation, IconifyingSetsMinimisedAndOnlyARestoreClearsIt) {
+    struct Step {
+        Uint8 state, gain;
+        bool minimisedAfter;
+    };
+    for (const Step& s :
+         {Step{SDL_APPACTIVE, 0, true}, Step{SDL_APPINPUTFOCUS | SDL_APPMOUSEFOCUS, 1, true},
+          Step{SDL_APPACTIVE, 1, false}, Step{SDL_APPINPUTFOCUS, 0, false},
+          Step{SDL_APPMOUSEFOCUS, 0, false}, Step{SDL_APPACTIVE | SDL_APPINPUTFOCUS, 0, true}}) {
+        EXPECT_EQ(handleEvent(activation(s.state, s.gain)), InputResult::Continue);
+        EXPECT_EQ(minimised, s.minimisedAfter)
+            << "state " << int(s.state) << ", gain " << int(s.gain);
+    }
+    EXPECT_EQ(idleFrames, 0);
+    EXPECT_EQ(viewMode, Orbit);
+    // A window manager that shows the window again without saying so: drawn into, it is seen.
+    minimised = true;
+    handleEvent(ofType(SDL_VIDEOEXPOSE));
+    EXPECT_FALSE(minimised);
 }
 
 TEST_F(Input, IdleFramesCountUpAndSaturate) {

@@ -1,5 +1,5 @@
-// The Orbit and Fly steps and the cursor dot's level, as plain arithmetic
-// over the input state, on a display of 1024 by 768.
+// The Orbit and Fly steps, as plain arithmetic over the input state, on a
+// display of 1024 by 768.
 #include "app/app.h"
 #include "camera/camera.h"
 #include "savedState.h"
@@ -26,8 +26,6 @@ protected:
 
     SavedState saved;
 };
-
-using CursorDot = ViewModes;
 
 } // namespace
 
@@ -181,42 +179,4 @@ TEST_F(ViewModes, ModesHandOverTheView) {
         orbitStep();
     }
     expectSame(camera.target, Vec3(0, 0, 0));
-}
-
-// Counting the frame that handled the last mouse event as frame 1.
-TEST_F(CursorDot, FadesInWhileMovingAndOutAtRest) {
-    for (int frame = 1; frame <= 10; ++frame) {
-        idleFrames = 1;
-        updateDotLevel();
-    }
-    EXPECT_NEAR(dotLevel, 65.13, 0.01);
-
-    // From rest, a single event: a peak in frame 23, nothing from frame 110 on.
-    dotLevel = 0.0f;
-    for (int frame = 1; frame <= 110; ++frame) {
-        idleFrames = frame;
-        updateDotLevel();
-        if (frame == 23) {
-            EXPECT_NEAR(dotLevel, 77.25, 0.01);
-        }
-        if (frame == 109) {
-            EXPECT_GT(dotLevel, 0.0f);
-        }
-    }
-    EXPECT_EQ(dotLevel, 0.0f);
-
-    // A year at rest neither wraps nor wakes it.
-    idleFrames = INT32_MAX;
-    updateDotLevel();
-    EXPECT_EQ(dotLevel, 0.0f);
-    // Nothing clamps it from above: a frame that handled an event before counting aims at 101.
-    dotLevel = 100.0f;
-    idleFrames = 0;
-    updateDotLevel();
-    EXPECT_FLOAT_EQ(dotLevel, 100.1f);
-    // A screensaver's stand-in pointer never shows, however fresh.
-    screensaverRun = true;
-    idleFrames = 1;
-    updateDotLevel();
-    EXPECT_EQ(dotLevel, 0.0f);
 }

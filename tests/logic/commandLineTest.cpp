@@ -1,7 +1,7 @@
-// Command-line reading: display mode, size and the bad first word.
+// Command-line reading: display mode, size and the bad first word, and the
+// first words that ask about the program instead of running it.
 #include "app/app.h"
 #include "arguments.h"
-#include "savedState.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -22,7 +22,10 @@ void expectRequest(const DisplayRequest& got, bool fullscreen, int32_t width, in
     EXPECT_EQ(got.badFirstArgument, bad);
 }
 
-using ScreenSize = RestoringTest;
+InformationRequest ask(const std::vector<std::string>& words) {
+    const Arguments line("kronvale", words);
+    return parseInformationRequest(line.argc(), line.argv());
+}
 
 } // namespace
 
@@ -72,15 +75,29 @@ TEST(ParseDimension, ClampsToThe32BitRange) {
     EXPECT_EQ(parseDimension("00000000000000000000000012"), 12);
 }
 
-TEST_F(ScreenSize, HalvesAreTruncatedTowardZero) {
-    const int32_t sizes[][4] = {{800, 600, 400, 300},  {801, 601, 400, 300},
-                                {1024, 768, 512, 384}, {1, 1, 0, 0},
-                                {-5, -7, -2, -3},      {32767, 32767, 16383, 16383}};
-    for (const auto& size : sizes) {
-        setScreenSize(size[0], size[1]);
-        EXPECT_EQ(screenWidth, size[0]);
-        EXPECT_EQ(screenHeight, size[1]);
-        EXPECT_EQ(halfWidth, size[2]) << size[0];
-        EXPECT_EQ(halfHeight, size[3]) << size[1];
+TEST(InformationRequest, TheFirstWordAsksForTheUsageOrTheVersion) {
+    EXPECT_EQ(ask({"--help"}), InformationRequest::Usage);
+    EXPECT_EQ(ask({"-h"}), InformationRequest::Usage);
+    EXPECT_EQ(ask({"--version"}), InformationRequest::Version);
+    // Whatever follows it.
+    EXPECT_EQ(ask({"--help", "window", "800", "600"}), InformationRequest::Usage);
+    EXPECT_EQ(ask({"--version", "--help"}), InformationRequest::Version);
+}
+
+TEST(InformationRequest, AnythingElseRunsTheClock) {
+    const std::vector<std::vector<std::string>> others = {{},
+                                                          {"window"},
+                                                          {"fullscreen", "--help"},
+                                                          {"window", "-h", "600"},
+                                                          {"--HELP"},
+                                                          {"-help"},
+                                                          {"--h"},
+                                                          {"-H"},
+                                                          {"help"},
+                                                          {"--version="},
+                                                          {"-v"},
+                                                          {""}};
+    for (const auto& args : others) {
+        EXPECT_EQ(ask(args), InformationRequest::None) << (args.empty() ? "(none)" : args[0]);
     }
 }

@@ -1,34 +1,7 @@
-// Minimising: which activation events count, and sleeping while iconified
-// until a restore arrives.
+// The main loop's sleep while nobody sees its frames: while iconified, until a
+// restore arrives.
 #include "app/app.h"
 #include "events.h"
-
-namespace {
-
-using Activation = RestoringTest;
-
-} // namespace
-
-TEST_F(Activation, IconifyingSetsMinimisedAndOnlyARestoreClearsIt) {
-    struct Step {
-        Uint8 state, gain;
-        bool minimisedAfter;
-    };
-    for (const Step& s :
-         {Step{SDL_APPACTIVE, 0, true}, Step{SDL_APPINPUTFOCUS | SDL_APPMOUSEFOCUS, 1, true},
-          Step{SDL_APPACTIVE, 1, false}, Step{SDL_APPINPUTFOCUS, 0, false},
-          Step{SDL_APPMOUSEFOCUS, 0, false}, Step{SDL_APPACTIVE | SDL_APPINPUTFOCUS, 0, true}}) {
-        EXPECT_EQ(handleEvent(activation(s.state, s.gain)), InputResult::Continue);
-        EXPECT_EQ(minimised, s.minimisedAfter)
-            << "state " << int(s.state) << ", gain " << int(s.gain);
-    }
-    EXPECT_EQ(idleFrames, 0);
-    EXPECT_EQ(viewMode, Orbit);
-    // A window manager that shows the window again without saying so: drawn into, it is seen.
-    minimised = true;
-    handleEvent(ofType(SDL_VIDEOEXPOSE));
-    EXPECT_FALSE(minimised);
-}
 
 TEST_F(EventQueue, NotMinimisedTheLoopGoesOnAtOnce) {
     push(motion(5, 6));

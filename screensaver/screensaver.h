@@ -1,13 +1,24 @@
-// Kronvale as a Windows screensaver: what its command line asks for, and
-// which input ends it or is kept from the camera. Plain code, so that it is
-// tested on every platform; app/screensaverMain.cpp, the screensaver's
-// program, uses it.
+// The screensavers' programs, kronvale-screensaver (launcher.cpp) and
+// kronvale.scr (windowsMain.cpp): what their command lines ask for, and
+// which input ends a screensaver or is kept from the camera. Plain code, so
+// that it is tested on every platform.
 #pragma once
-
-#include "platform/platform.h"
 
 #include <SDL.h>
 #include <cstdint>
+
+// kronvale-screensaver's command line, as XScreenSaver writes it:
+// -window-id ID (or --window-id, either with =ID), -root (or --root);
+// anything else is of no use here and let pass.
+struct LauncherRequest {
+    const char* window; // the id given, as text; nullptr if none
+    bool root;
+    const char* lacking; // an option given without its id; nullptr if none
+};
+LauncherRequest parseLauncherCommandLine(int argc, const char* const argv[]);
+
+// An X11 window id, in decimal or 0x hexadecimal, within 32 bits and not 0.
+bool parseWindowId(const char* text, uint64_t& id);
 
 enum class ScreensaverAction {
     Configure, // "/c", or no argument: there is nothing to set
@@ -28,15 +39,20 @@ extern const char* const screensaverUsage;
 // Case-insensitive, with "/" or "-", the window as "/p 1234" or "/p:1234".
 ScreensaverRequest parseScreensaverCommandLine(int argc, const char* const argv[]);
 
+// Where the system pointer stands, in screen pixels.
+struct PointerPosition {
+    int32_t x;
+    int32_t y;
+};
+
 // The pointer may drift this many pixels, either way, from where it first
 // stood before the screensaver ends: a desk that shakes wakes nobody.
 constexpr int32_t screensaverPointerSlack = 4;
 
 enum class ScreensaverInput { Pass, Drop, Dismiss };
 
-// Where the system pointer stands (readSystemPointer), asked of the system,
-// not of SDL's motion events: SDL reports a made-up position while the
-// display opens.
+// Where the system pointer stands, asked of the system, not of SDL's motion
+// events: SDL reports a made-up position while the display opens.
 using PointerReader = PointerPosition (*)();
 
 // Decides over each event before the program sees it. The screensaver's

@@ -1,6 +1,6 @@
 // Kronvale as a Windows screensaver: the command lines Windows gives it, and
 // which input ends it or is kept from the camera.
-#include "app/screensaver.h"
+#include "screensaver/screensaver.h"
 
 #include "arguments.h"
 #include "events.h"

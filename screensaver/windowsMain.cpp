@@ -1,8 +1,10 @@
 // kronvale.scr: Kronvale with the command line Windows gives a screensaver,
 // turned into the program's own before handing over to it.
 #include "app/app.h"
-#include "app/screensaver.h"
 #include "platform/platform.h"
+#include "platform/windowsScreensaver.h"
+#include "records/names.h"
+#include "screensaver/screensaver.h"
 
 #include <SDL.h>
 #include <cstdio>
@@ -10,12 +12,18 @@
 
 namespace {
 
+PointerPosition systemPointer() {
+    PointerPosition where{0, 0};
+    readSystemPointer(where.x, where.y);
+    return where;
+}
+
 // SDL draws into the given window, and the run is a screensaver's: the eye
 // tours by itself and SDL holds off no screensaver, this one least of all.
 void drawInto(uint64_t window) {
-    setEnvironment("SDL_WINDOWID", std::to_string(window).c_str());
+    setEnvironment(foreignWindowVariable, std::to_string(window).c_str());
     setEnvironment(screensaverVariable, "1");
-    setEnvironment("SDL_VIDEO_ALLOW_SCREENSAVER", "1");
+    setEnvironment(blankingVariable, "1");
 }
 
 // Video started here, so that the filter is in place before the first event;
@@ -23,7 +31,7 @@ void drawInto(uint64_t window) {
 // there again and says so as the program always does.
 void startVideoWithFilter(ScreensaverAction action) {
     if (SDL_Init(SDL_INIT_VIDEO) == 0) {
-        installScreensaverInputFilter(action, readSystemPointer);
+        installScreensaverInputFilter(action, systemPointer);
     }
 }
 
