@@ -44,6 +44,11 @@ InformationRequest parseInformationRequest(int argc, const char* const argv[]);
 // standard error and ends with status 1.
 void startVideoOrQuit(const DisplayRequest& request);
 
+// Called once video has started, before the display opens, by a program
+// that hands over to Kronvale (a screensaver's) for what must see every
+// event: its input filter. Null otherwise.
+extern void (*onVideoStarted)();
+
 // The display (app/display.cpp), the one writer of the screen's records, of
 // fullscreen and of the caption.
 

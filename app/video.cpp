@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 
+void (*onVideoStarted)() = nullptr;
+
 namespace {
 
 bool linkedToCompatibilityLayer() {
@@ -104,4 +106,7 @@ void startVideoOrQuit(const DisplayRequest& request) {
         videoFailed("No available video device");
     }
     chooseWindowSystem();
+    if (onVideoStarted != nullptr) {
+        onVideoStarted();
+    }
 }

@@ -56,6 +56,11 @@ void growToFullscreen(int32_t width, int32_t height);
 // does a resized window's.
 void followForeignWindow();
 
+// Where the system pointer stands, in screen pixels; false where the window
+// system does not tell (Wayland keeps the pointer to the window under it),
+// or need not: on X11 SDL's motion events say it.
+bool systemPointer(int32_t& x, int32_t& y);
+
 // After every frame presented: where the window system tells whether anyone
 // can see the display (a Wayland compositor, by the frames it asks for),
 // asks for the next frame. framesUnasked then says that it has stopped

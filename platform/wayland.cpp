@@ -24,6 +24,9 @@ wl_surface* surface = nullptr;   // SDL's, whose frames are asked for
 wl_surface* wrapper = nullptr;   // the surface's requests, answered on our queue
 wl_callback* asked = nullptr;    // the frame asked for and not yet granted
 double askedAt = 0.0;
+// Until the compositor first shows the surface, it may be waiting for frames
+// itself: one that commits the size it asked for.
+bool shown = false;
 
 double now() {
     timespec t{};
@@ -34,14 +37,15 @@ double now() {
 void granted(void*, wl_callback* callback, uint32_t) {
     wl_callback_destroy(callback);
     asked = nullptr;
+    shown = true;
 }
 const wl_callback_listener grantedListener{granted};
 
 // The display's surface; a display opened again may have a new one.
 bool findSurface() {
-    wl_display* shown = nullptr;
+    wl_display* connection = nullptr;
     wl_surface* found = nullptr;
-    if (!sdl2WaylandSurface(shown, found)) {
+    if (!sdl2WaylandSurface(connection, found)) {
         return false;
     }
     if (found == surface) {
@@ -54,11 +58,12 @@ bool findSurface() {
     if (wrapper != nullptr) {
         wl_proxy_wrapper_destroy(wrapper);
     }
-    display = shown;
+    display = connection;
     if (queue == nullptr) {
         queue = wl_display_create_queue(display);
     }
     surface = found;
+    shown = false;
     wrapper = static_cast<wl_surface*>(wl_proxy_create_wrapper(surface));
     wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(wrapper), queue);
     return true;
@@ -78,7 +83,7 @@ void noteFramePresented() {
 }
 
 bool framesUnasked() {
-    return asked != nullptr && now() - askedAt > unaskedAfter && display != nullptr &&
+    return shown && asked != nullptr && now() - askedAt > unaskedAfter && display != nullptr &&
            wl_display_get_error(display) == 0;
 }
 

@@ -38,8 +38,23 @@ void openStandardStreams() {
     // gives it its own.
 }
 
-void connectWindowSystem(const char*, WindowSystem&) {
-    // SDL does all Windows asks itself: the monitor's size, the icon, the
+namespace {
+
+bool cursorPosition(int32_t& x, int32_t& y) {
+    POINT where{0, 0};
+    if (!GetCursorPos(&where)) {
+        return false;
+    }
+    x = where.x;
+    y = where.y;
+    return true;
+}
+
+} // namespace
+
+void connectWindowSystem(const char*, WindowSystem& system) {
+    // SDL does the rest Windows asks itself: the monitor's size, the icon, the
     // full-screen window; and Windows tells nothing but minimising, which SDL
     // reports, nor goes away under its programs.
+    system.systemPointer = cursorPosition;
 }

@@ -16,6 +16,9 @@ bool noDrawableSize(int32_t&, int32_t&) {
 }
 void noGrowing(int32_t, int32_t) {}
 void nothing() {}
+bool noPointer(int32_t&, int32_t&) {
+    return false;
+}
 bool alwaysAsked() {
     return false;
 }
@@ -25,8 +28,23 @@ const char* neverLost() {
     return nullptr;
 }
 
-constexpr WindowSystem none{noMonitorSize, noIcon,      noDrawableSize, noGrowing, nothing,
-                            nothing,       alwaysAsked, noWait,         noWatch,   neverLost};
+WindowSystem nothingToSay() {
+    WindowSystem system{};
+    system.monitorSize = noMonitorSize;
+    system.publishWindowIcon = noIcon;
+    system.drawableSize = noDrawableSize;
+    system.growToFullscreen = noGrowing;
+    system.followForeignWindow = nothing;
+    system.systemPointer = noPointer;
+    system.noteFramePresented = nothing;
+    system.framesUnasked = alwaysAsked;
+    system.awaitFrameRequest = noWait;
+    system.watchDisplayConnection = noWatch;
+    system.lostDisplay = neverLost;
+    return system;
+}
+
+const WindowSystem none = nothingToSay();
 WindowSystem chosen = none;
 
 } // namespace
@@ -57,6 +75,10 @@ void growToFullscreen(int32_t width, int32_t height) {
 
 void followForeignWindow() {
     chosen.followForeignWindow();
+}
+
+bool systemPointer(int32_t& x, int32_t& y) {
+    return chosen.systemPointer(x, y);
 }
 
 void noteFramePresented() {

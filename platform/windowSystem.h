@@ -11,6 +11,7 @@ struct WindowSystem {
     bool (*drawableSize)(int32_t& width, int32_t& height);
     void (*growToFullscreen)(int32_t width, int32_t height);
     void (*followForeignWindow)();
+    bool (*systemPointer)(int32_t& x, int32_t& y);
     void (*noteFramePresented)();
     bool (*framesUnasked)();
     void (*awaitFrameRequest)(int32_t milliseconds);

@@ -1,5 +1,5 @@
-// kronvale.scr's seam to Windows: the windows it draws in, and the system
-// pointer. Windows only, as the program is.
+// kronvale.scr's seam to Windows: the windows it draws in. Windows only, as
+// the program is.
 #pragma once
 
 #include "platform/environment.h"
@@ -15,6 +15,3 @@ union SDL_Event;
 // returns 0 if no window could be made.
 uint64_t openShowingWindows(void (*judgeInput)(const SDL_Event&), int32_t& width, int32_t& height);
 uint64_t openPreviewWindow(uint64_t host, int32_t& width, int32_t& height);
-
-// Where the system pointer stands, in screen pixels.
-void readSystemPointer(int32_t& x, int32_t& y);

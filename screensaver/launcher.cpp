@@ -1,12 +1,15 @@
 // kronvale-screensaver: runs Kronvale inside a window it is given, the way
-// XScreenSaver hands a display mode its window.
+// XScreenSaver hands a display mode its window; or full-screen, the way an
+// idle daemon starts a screensaver on a Wayland desk.
 //
 //   kronvale-screensaver [-window-id ID | --window-id ID | -root | --root]
+//   kronvale-screensaver --fullscreen
 //
 // The window comes from -window-id, else from XSCREENSAVER_WINDOW, else with
 // -root it is the root window; without any, Kronvale simply opens a window of
-// its own. Kronvale replaces this process, so the signals that stop a
+// its own. Kronvale takes this process's place, so the signals that stop a
 // screensaver reach it directly and nothing is left behind.
+#include "app/app.h"
 #include "platform/launcher.h"
 #include "records/names.h"
 #include "screensaver/screensaver.h"
@@ -21,6 +24,18 @@
 namespace {
 
 const char* const name = "kronvale-screensaver";
+
+// Full-screen on the monitor Kronvale would go to, at its own size, touring;
+// ended with status 0 by a key, a button or the pointer moving, as
+// kronvale.scr /s is, or by SIGTERM; never holding the screen awake.
+[[noreturn]] void runFullscreen() {
+    setEnvironment(screensaverVariable, "1");
+    setEnvironment(blankingVariable, "1");
+    onVideoStarted = [] { installScreensaverInputFilter(ScreensaverAction::Show); };
+    static char* argv[] = {const_cast<char*>("kronvale"), const_cast<char*>("fullscreen"),
+                           const_cast<char*>("0"), const_cast<char*>("0"), nullptr};
+    ::runKronvale(4, argv);
+}
 
 [[noreturn]] void runKronvale(const char* width, const char* height) {
     // A screensaver's run: the eye tours on its own, and the screensaver
@@ -43,6 +58,9 @@ int main(int argc, char* argv[]) {
     if (request.lacking != nullptr) {
         std::fprintf(stderr, "%s: %s needs a window id\n", name, request.lacking);
         return 2;
+    }
+    if (request.fullscreen) {
+        runFullscreen();
     }
     // The screensaver's own window beats the root window it may also ask for.
     if (request.window == nullptr) {

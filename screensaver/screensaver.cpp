@@ -1,6 +1,8 @@
 // The screensavers' command lines and their input filter.
 #include "screensaver/screensaver.h"
 
+#include "platform/platform.h"
+
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
@@ -34,7 +36,7 @@ bool parseWindow(const char* text, uint64_t& window) {
 } // namespace
 
 LauncherRequest parseLauncherCommandLine(int argc, const char* const argv[]) {
-    LauncherRequest request{nullptr, false, nullptr};
+    LauncherRequest request{nullptr, false, false, nullptr};
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "-window-id") == 0 || std::strcmp(arg, "--window-id") == 0) {
@@ -49,6 +51,8 @@ LauncherRequest parseLauncherCommandLine(int argc, const char* const argv[]) {
             request.window = arg + 12;
         } else if (std::strcmp(arg, "-root") == 0 || std::strcmp(arg, "--root") == 0) {
             request.root = true;
+        } else if (std::strcmp(arg, "-fullscreen") == 0 || std::strcmp(arg, "--fullscreen") == 0) {
+            request.fullscreen = true;
         }
     }
     return request;
@@ -125,7 +129,12 @@ ScreensaverInput ScreensaverInputFilter::judge(const SDL_Event& event) {
     case SDL_MOUSEBUTTONUP:
         return ScreensaverInput::Drop;
     case SDL_MOUSEMOTION: {
-        const PointerPosition now = pointer_();
+        const PointerPosition now =
+            pointer_ != nullptr ? pointer_() : PointerPosition{event.motion.x, event.motion.y};
+        if (!placed_) {
+            start_ = now;
+            placed_ = true;
+        }
         const bool away = std::abs(now.x - start_.x) > screensaverPointerSlack ||
                           std::abs(now.y - start_.y) > screensaverPointerSlack;
         return showing && away ? ScreensaverInput::Dismiss : ScreensaverInput::Drop;
@@ -168,6 +177,16 @@ void judgeOutsideInput(const SDL_Event& event) {
     if (activeFilter.judge(event) == ScreensaverInput::Dismiss) {
         requestQuit();
     }
+}
+
+void installScreensaverInputFilter(ScreensaverAction action) {
+    PointerPosition where{0, 0};
+    const bool told = systemPointer(where.x, where.y);
+    installScreensaverInputFilter(action, told ? [] {
+        PointerPosition now{0, 0};
+        systemPointer(now.x, now.y);
+        return now;
+    } : PointerReader{nullptr});
 }
 
 void installScreensaverInputFilter(ScreensaverAction action, PointerReader pointer) {

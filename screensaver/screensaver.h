@@ -8,11 +8,13 @@
 #include <cstdint>
 
 // kronvale-screensaver's command line, as XScreenSaver writes it:
-// -window-id ID (or --window-id, either with =ID), -root (or --root);
-// anything else is of no use here and let pass.
+// -window-id ID (or --window-id, either with =ID), -root (or --root); or, for
+// the idle daemons of Wayland desks, --fullscreen (or -fullscreen). Anything
+// else is of no use here and let pass.
 struct LauncherRequest {
     const char* window; // the id given, as text; nullptr if none
     bool root;
+    bool fullscreen;
     const char* lacking; // an option given without its id; nullptr if none
 };
 LauncherRequest parseLauncherCommandLine(int argc, const char* const argv[]);
@@ -52,7 +54,10 @@ constexpr int32_t screensaverPointerSlack = 4;
 enum class ScreensaverInput { Pass, Drop, Dismiss };
 
 // Where the system pointer stands, asked of the system, not of SDL's motion
-// events: SDL reports a made-up position while the display opens.
+// events: SDL on Windows reports a made-up position while the display
+// opens. Null where no system tells (Wayland has no pointer of its own
+// beside the window's): then the motion events say, the first of them where
+// the pointer stood.
 using PointerReader = PointerPosition (*)();
 
 // Decides over each event before the program sees it. The screensaver's
@@ -62,19 +67,26 @@ using PointerReader = PointerPosition (*)();
 class ScreensaverInputFilter {
 public:
     ScreensaverInputFilter(ScreensaverAction action, PointerReader pointer)
-        : action_(action), pointer_(pointer), start_(pointer()) {}
+        : action_(action), pointer_(pointer),
+          start_(pointer != nullptr ? pointer() : PointerPosition{0, 0}),
+          placed_(pointer != nullptr) {}
     ScreensaverInput judge(const SDL_Event& event);
 
 private:
     ScreensaverAction action_;
     PointerReader pointer_;
     PointerPosition start_;
+    bool placed_; // start_ is known
 };
 
 // Puts the filter between SDL's event sources and its queue, after SDL video
 // has started (starting it clears any filter); a dismissing event becomes a
 // quit request, which the program answers by ending with status 0.
 void installScreensaverInputFilter(ScreensaverAction action, PointerReader pointer);
+
+// The same, with the system pointer where the window system tells it, else
+// the motion events' (platform.h's systemPointer).
+void installScreensaverInputFilter(ScreensaverAction action);
 
 // Input that reached one of the screensaver's own windows rather than SDL's,
 // judged by the same filter: a dismissing one asks the program to quit.

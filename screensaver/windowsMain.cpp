@@ -12,12 +12,6 @@
 
 namespace {
 
-PointerPosition systemPointer() {
-    PointerPosition where{0, 0};
-    readSystemPointer(where.x, where.y);
-    return where;
-}
-
 // SDL draws into the given window, and the run is a screensaver's: the eye
 // tours by itself and SDL holds off no screensaver, this one least of all.
 void drawInto(uint64_t window) {
@@ -26,13 +20,11 @@ void drawInto(uint64_t window) {
     setEnvironment(blankingVariable, "1");
 }
 
-// Video started here, so that the filter is in place before the first event;
-// the program's own start-up then finds it started. If it fails here, it fails
-// there again and says so as the program always does.
-void startVideoWithFilter(ScreensaverAction action) {
-    if (SDL_Init(SDL_INIT_VIDEO) == 0) {
-        installScreensaverInputFilter(action, systemPointer);
-    }
+ScreensaverAction running = ScreensaverAction::Show;
+
+// In place as soon as video has started, before the first event.
+void filterInput() {
+    installScreensaverInputFilter(running);
 }
 
 [[noreturn]] void runWith(const char* program, int32_t width, int32_t height) {
@@ -70,7 +62,8 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         drawInto(screen);
-        startVideoWithFilter(request.action);
+        running = request.action;
+        onVideoStarted = filterInput;
         runWith(argv[0], width, height);
     }
     case ScreensaverAction::Preview: {
@@ -81,7 +74,8 @@ int main(int argc, char* argv[]) {
             return 1;
         }
         drawInto(preview);
-        startVideoWithFilter(request.action);
+        running = request.action;
+        onVideoStarted = filterInput;
         runWith(argv[0], width, height);
     }
     }

@@ -1,5 +1,5 @@
 // Windows' side of kronvale.scr: the windows it draws in and covers the other
-// monitors with, watching a preview's host, and the system pointer.
+// monitors with, and watching a preview's host.
 #include "platform/windowsScreensaver.h"
 
 #include <SDL.h>
@@ -117,11 +117,4 @@ uint64_t openPreviewWindow(uint64_t host, int32_t& width, int32_t& height) {
         SetTimer(nullptr, 0, 100, checkPreviewHost);
     }
     return handleOf(preview, width, height);
-}
-
-void readSystemPointer(int32_t& x, int32_t& y) {
-    POINT where{0, 0};
-    GetCursorPos(&where);
-    x = where.x;
-    y = where.y;
 }

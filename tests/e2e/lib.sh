@@ -425,8 +425,9 @@ sdl_is_compat() {
 # "@YYYY-MM-DD HH:MM:SS" starts the clock there, without "@" it stands still.
 use_faketime() {
     local library
-    library=$(ls /usr/lib/*/faketime/libfaketime.so.1 2> /dev/null | head -n 1)
-    if [ -z "$library" ]; then
+    # The machine's own architecture's: another's may be installed beside it.
+    library=/usr/lib/$(gcc -dumpmachine)/faketime/libfaketime.so.1
+    if [ ! -f "$library" ]; then
         echo "FAIL: libfaketime is missing; run the test command (make test) to install it"
         exit 1
     fi
@@ -464,6 +465,17 @@ system_zone() {
         launch_in=(nsenter --target "$zone_holder" --mount --)
     fi
     "${launch_in[@]}" mount --bind "/usr/share/zoneinfo/$1" "$(readlink -f /etc/localtime)"
+}
+
+# with_packages_held COMMAND...: runs the command while no other test
+# installs or removes a package named kronvale, of whichever architecture.
+with_packages_held() {
+    local held status=0
+    exec {held}> "${TMPDIR:-/tmp}/kronvale-packages.lock"
+    flock "$held"
+    "$@" || status=$?
+    exec {held}>&-
+    return $status
 }
 
 # cpu_ticks [PID]: CPU time the program (or that process) has used so far, in clock ticks.

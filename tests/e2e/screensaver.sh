@@ -132,6 +132,36 @@ else
 fi
 stop_program
 
+# For an idle daemon: --fullscreen covers the screen at its size, touring
+# with no dot; a shake of the pointer, wherever the library put it, leaves it
+# be, and the pointer moving, a button or SIGTERM ends it with status 0.
+xdotool mousemove 300 300
+launch --fullscreen
+if wait_until 30 eval '[ -n "$(covering 1024x768+0+0)" ] || ended' && running; then
+    ok "--fullscreen: the whole screen"
+    shows_scene "--fullscreen: the scene, with no dot" 0 0 1024 768
+    xdotool mousemove_relative 2 1
+    wait_more_frames 10
+    if running; then ok "--fullscreen: a shake of the pointer leaves it be"; else fail "--fullscreen: a shake of the pointer leaves it be"; fi
+    xdotool mousemove_relative 200 100
+    wait_exit
+    expect_eq "--fullscreen: the pointer moving ends it with status 0" "0 " "$exit_status $(stderr_text)"
+else
+    fail "--fullscreen: the whole screen ($(stderr_text))"
+fi
+for way in button SIGTERM; do
+    launch --fullscreen
+    wait_until 30 eval '[ -n "$(covering 1024x768+0+0)" ] || ended'
+    wait_frames 10
+    if [ "$way" = button ]; then
+        xdotool click 1
+        wait_exit
+    else
+        stop_program
+    fi
+    expect_eq "--fullscreen: $way ends it with status 0" 0 "$exit_status"
+done
+
 # The other ways of naming the window, told apart by one that does not exist:
 # XSCREENSAVER_WINDOW over --root, and an id in decimal.
 launch_env=(XSCREENSAVER_WINDOW=0x7fffff0)

@@ -6,11 +6,13 @@
 # resize, and F11 takes it full-screen and back; full-screen goes to the first
 # output, or to the second where SDL_VIDEO_FULLSCREEN_DISPLAY=1 asks, and is
 # drawn there with the output's own pixels; only full-screen holds off the
-# desktop's blanking; Escape ends it with status 0. On a workspace nobody
+# desktop's blanking; Escape ends it with status 0. Started by swayidle,
+# kronvale-screensaver --fullscreen tours full-screen, holds nothing awake,
+# and ends with status 0 on a key. On a workspace nobody
 # sees, the compositor asks for no frames and it sleeps; when the compositor
 # ends, so does it, with status 1 and a line that says so.
 . "$(dirname "$0")/lib.sh"
-need sway swaymsg grim wtype jq
+need sway swaymsg grim wtype jq swayidle
 
 # Sway refuses to run as root: as root, the compositor and the program run as
 # nobody, from copies in a folder nobody may use.
@@ -19,7 +21,7 @@ if [ "$(id -u)" -eq 0 ]; then
     chmod 755 "$work"
     chown nobody "$work"
 fi
-cp "$KRONVALE" "$FRAME_PROBE" "$work/"
+cp "$KRONVALE" "$(dirname "$KRONVALE")/kronvale-screensaver" "$FRAME_PROBE" "$work/"
 KRONVALE=$work/$(basename "$KRONVALE")
 FRAME_PROBE=$work/$(basename "$FRAME_PROBE")
 session=$work/session
@@ -162,6 +164,43 @@ else
 fi
 stop_program
 launch_env=("${client_env[@]}")
+
+# An idle daemon's screensaver: after a second without input, swayidle
+# starts it (through sh, not waiting for it); a key ends it.
+idle_command="$work/kronvale-screensaver --fullscreen 2> $work/idle.stderr; echo \$? > $work/idle.status"
+setpriv --pdeathsig KILL ${launch_as[@]+"${launch_as[@]}"} -- env -i "${client_env[@]}" \
+    KRONVALE_PROBE_FILE="$work/probe" LD_PRELOAD="$FRAME_PROBE" \
+    swayidle -w timeout 1 "$idle_command" > "$work/swayidle.log" 2>&1 &
+idle_pid=$!
+launched+=("$idle_pid")
+saver_pid() {
+    in_session swaymsg -t get_tree | jq -r --arg id "$app_id" \
+        'first(.. | objects | select(.app_id? == $id and .fullscreen_mode? == 1)) | .pid'
+}
+if wait_until 30 eval 'kronvale_pid=$(saver_pid 2> /dev/null); [ -n "$kronvale_pid" ]'; then
+    ok "idle for a second, swayidle's screensaver is full-screen"
+    expect_eq "it holds nothing awake, and is named as the menu entry is" "false none $app_id" \
+        "$(node '"\(.inhibit_idle) \(.idle_inhibitors.application) \(.app_id)"')"
+    shot_output=$(on_output)
+    wait_frames 2
+    screenshot "$work/idle-1.ppm"
+    wait_more_frames 60
+    screenshot "$work/idle-2.ppm"
+    if cmp -s "$work/idle-1.ppm" "$work/idle-2.ppm"; then
+        fail "it tours: two screenshots sixty frames apart are the same"
+    else
+        ok "it tours: two screenshots sixty frames apart differ"
+    fi
+    # Its daemon goes first, or it would start another once this one ended.
+    kill -TERM "$idle_pid"
+    in_session wtype -s 300 -k space
+    wait_until "$exit_deadline" test -s "$work/idle.status"
+    expect_eq "a key ends it with status 0, saying nothing" "0 " \
+        "$(cat "$work/idle.status" 2> /dev/null) $(cat "$work/idle.stderr")"
+else
+    fail "idle for a second, swayidle starts the screensaver full-screen ($(cat "$work/swayidle.log" "$work/idle.stderr" 2> /dev/null))"
+fi
+kronvale_pid=
 
 # Hidden on another workspace, where a second program draws, it sleeps; shown
 # again, it draws on. Then, hidden again, it hears that the compositor ended.

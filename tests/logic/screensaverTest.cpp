@@ -124,6 +124,13 @@ TEST_F(ScreensaverInputFilterTest, WhereThePointerStoodIsWhereItWasWhenTheFilter
     EXPECT_EQ(filter.judge(motion(500, 300)), ScreensaverInput::Dismiss);
 }
 
+TEST_F(ScreensaverInputFilterTest, WithNoSystemPointerTheFirstMotionIsWhereItStood) {
+    ScreensaverInputFilter filter(ScreensaverAction::Show, nullptr);
+    EXPECT_EQ(filter.judge(motion(700, 500)), ScreensaverInput::Drop);
+    EXPECT_EQ(filter.judge(motion(704, 496)), ScreensaverInput::Drop);
+    EXPECT_EQ(filter.judge(motion(705, 500)), ScreensaverInput::Dismiss);
+}
+
 TEST_F(ScreensaverInputFilterTest, APreviewKeepsStillAndLetsNoInputThrough) {
     ScreensaverInputFilter filter(ScreensaverAction::Preview, readPointer);
     pointer = PointerPosition{10, 10};
