@@ -5,6 +5,7 @@
 #include "records/records.h"
 
 #include <cstdint>
+#include <vector>
 
 union SDL_Event;
 
@@ -20,6 +21,24 @@ struct DisplayRequest {
     int32_t height;
     bool badFirstArgument; // show firstParameterMessage, then go on full-screen
 };
+
+// The options a user may add anywhere on the command line, each taken out of
+// it before the rest is read as ever.
+struct Options {
+    bool twelveHour;            // --12-hour: the labels' hours 1 to 12
+    bool drift;                 // --drift: the picture drifts, for screens left on
+    int32_t nightFrom, nightTo; // --night FROM-TO: drawn dim from hour FROM to TO; equal: never
+    // The value --night was given that is no FROM-TO (empty if none was
+    // given), for nightMessage; nullptr when all is well.
+    const char* badNight;
+};
+
+// Takes the options out of the command line; rest gets the words that
+// remain, the program's name first, in their order, and a null at the end.
+Options takeOptions(int argc, const char* const argv[], std::vector<const char*>& rest);
+
+// What to say on standard error, status 2, of a --night that is no FROM-TO.
+extern const char* const nightMessage; // a format for the value given
 
 // A first word that asks about the program instead of running it.
 enum class InformationRequest { None, Usage, Version };

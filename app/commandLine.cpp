@@ -9,8 +9,12 @@ const char* const firstParameterMessage =
     "First parameter was not either lowercase 'fullscreen' or "
     "'window' (no quotes), ignored.";
 
+const char* const nightMessage =
+    "kronvale: --night takes FROM-TO, two whole hours of the clock from 0 to 23 "
+    "(--night 22-7), not '%s'\n";
+
 const char* const usageText =
-    "Usage: kronvale [fullscreen | window] [WIDTH HEIGHT]\n"
+    "Usage: kronvale [fullscreen | window] [WIDTH HEIGHT] [OPTION...]\n"
     "       kronvale --help | -h | --version\n"
     "\n"
     "A 3D clock: forty-five swaying chains of the time labels of the last ten\n"
@@ -22,6 +26,13 @@ const char* const usageText =
     "                  it scales), 1024 by 768 unless given;\n"
     "                  read only after a first word; 0 is the desktop's size\n"
     "\n"
+    "Options, anywhere on the line:\n"
+    "  --12-hour       the labels' hours from 1 to 12 instead of 0 to 23\n"
+    "  --drift         the whole picture drifts a few points, slowly, so that\n"
+    "                  nothing stays on the same pixels of a screen left on\n"
+    "  --night FROM-TO the picture dim between those hours of the clock\n"
+    "                  (--night 22-7: from 22:00 to 7:00)\n"
+    "\n"
     "Controls:\n"
     "  pointer         Orbit: where the eye stands; Fly: turns and tilts the view\n"
     "  button 1 and 3  Orbit: zoom in and out; Fly: fly forward and back\n"
@@ -32,7 +43,8 @@ const char* const usageText =
     "Exit status:\n"
     "  0  Escape, the window closed, SIGINT or SIGTERM\n"
     "  1  the display could not be opened, or went away; one line on standard error\n"
-    "     says why\n";
+    "     says why\n"
+    "  2  --night was given no FROM-TO\n";
 
 const char* const versionText = "kronvale " KRONVALE_VERSION "\n";
 
@@ -60,6 +72,54 @@ int32_t parseDimension(const char* text) {
         ++p;
     }
     return static_cast<int32_t>(negative ? -value : value);
+}
+
+namespace {
+
+// One or two decimal digits, 0 to 23, and where they end.
+bool readHour(const char*& p, int32_t& hour) {
+    if (*p < '0' || *p > '9') {
+        return false;
+    }
+    hour = *p++ - '0';
+    if (*p >= '0' && *p <= '9') {
+        hour = hour * 10 + (*p++ - '0');
+    }
+    return hour <= 23;
+}
+
+bool readNight(const char* text, int32_t& from, int32_t& to) {
+    const char* p = text;
+    return readHour(p, from) && *p++ == '-' && readHour(p, to) && *p == '\0';
+}
+
+} // namespace
+
+Options takeOptions(int argc, const char* const argv[], std::vector<const char*>& rest) {
+    Options options{false, false, 0, 0, nullptr};
+    rest.clear();
+    for (int i = 0; i < argc; ++i) {
+        const char* word = argv[i];
+        if (i == 0) {
+            rest.push_back(word);
+        } else if (std::strcmp(word, "--12-hour") == 0) {
+            options.twelveHour = true;
+        } else if (std::strcmp(word, "--drift") == 0) {
+            options.drift = true;
+        } else if (std::strcmp(word, "--night") == 0 || std::strncmp(word, "--night=", 8) == 0) {
+            const char* value = word[7] == '=' ? word + 8 : i + 1 < argc ? argv[++i] : "";
+            if (!readNight(value, options.nightFrom, options.nightTo)) {
+                options.badNight = value;
+            }
+        } else {
+            rest.push_back(word);
+        }
+    }
+    if (options.badNight != nullptr) {
+        options.nightFrom = options.nightTo = 0;
+    }
+    rest.push_back(nullptr);
+    return options;
 }
 
 DisplayRequest parseCommandLine(int argc, const char* const argv[]) {

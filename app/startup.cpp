@@ -9,11 +9,12 @@
 
 #include <SDL.h>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
 // --help, -h and --version answer on standard output and open no display.
-void answerInformationRequest(int argc, char* argv[]) {
+void answerInformationRequest(int argc, const char* const argv[]) {
     switch (parseInformationRequest(argc, argv)) {
     case InformationRequest::Usage:
         std::fputs(usageText, stdout);
@@ -26,12 +27,27 @@ void answerInformationRequest(int argc, char* argv[]) {
     }
 }
 
+// The options' records; a --night that is no FROM-TO ends the program.
+void applyOptions(const Options& options) {
+    if (options.badNight != nullptr) {
+        std::fprintf(stderr, nightMessage, options.badNight);
+        quitProgram(2);
+    }
+    twelveHourClock = options.twelveHour;
+    drifting = options.drift;
+    nightFrom = options.nightFrom;
+    nightTo = options.nightTo;
+}
+
 } // namespace
 
 void runKronvale(int argc, char* argv[]) {
     openStandardStreams();
-    answerInformationRequest(argc, argv);
-    const DisplayRequest request = parseCommandLine(argc, argv);
+    std::vector<const char*> words;
+    applyOptions(takeOptions(argc, argv, words));
+    const int count = static_cast<int>(words.size()) - 1;
+    answerInformationRequest(count, words.data());
+    const DisplayRequest request = parseCommandLine(count, words.data());
 
     startVideoOrQuit(request);
     if (request.badFirstArgument) {

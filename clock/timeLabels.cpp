@@ -69,6 +69,11 @@ void buildTimeLabels() {
     for (int i = 0; i < timeLabelCount; ++i) {
         const TimeOfDay t =
             shiftTime(clockReading.hour, clockReading.minute, clockReading.second, i - 9);
-        formatTimeLabel(t.hour, t.minute, t.second, TimeLabels[i]);
+        const int32_t hour = twelveHourClock ? (t.hour + 11) % 12 + 1 : t.hour;
+        formatTimeLabel(hour, t.minute, t.second, TimeLabels[i]);
     }
+}
+
+bool nightAt(int32_t hour, int32_t from, int32_t to) {
+    return from < to ? hour >= from && hour < to : from > to && (hour >= from || hour < to);
 }

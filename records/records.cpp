@@ -12,6 +12,11 @@ float pixelsPerPoint = 1.0f;
 PictureArea picture{0, 0, 0, 1024, 768};
 bool screensaverRun = false;
 
+bool twelveHourClock = false;
+bool drifting = false;
+int32_t nightFrom = 0;
+int32_t nightTo = 0;
+
 TimeOfDay clockReading{0, 0, 0};
 
 int32_t mouseX = 0;

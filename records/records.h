@@ -42,6 +42,13 @@ extern PictureArea picture;
 // bundle and no dot is drawn. Decided before video starts (app/video.cpp).
 extern bool screensaverRun;
 
+// What the options asked for, written by start-up from the command line
+// (app/startup.cpp): labels of 12 hours, a drifting picture, the night.
+extern bool twelveHourClock;
+extern bool drifting;
+extern int32_t nightFrom; // whole hours of the local clock; equal: no night
+extern int32_t nightTo;
+
 // Local time of day, read by start-up and the main loop, once per frame.
 extern TimeOfDay clockReading;
 

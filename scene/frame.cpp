@@ -11,8 +11,46 @@
 #include <cstdint>
 
 float dotLevel = 0.0f;
+int32_t driftFrame = 0;
 
 namespace {
+
+constexpr double pi = 3.14159265358979323846;
+
+// The drift: up to 3 display points either way, too little to be seen (6
+// was), on periods of 311 and 421 seconds at 60 frames a second, which never
+// bring the path back on itself for long; no faster than a sixteenth of a
+// point a second.
+constexpr double driftReach = 3.0;
+constexpr int32_t driftAcross = 18660;
+constexpr int32_t driftUp = 25260;
+
+// In the night's hours white becomes a dark grey, and every colour keeps its
+// place among the others.
+constexpr float nightBrightness = 0.25f;
+
+// The picture's place in the clip space of the scene's projection, moved by
+// the drift, in fractions of a pixel: its lines move a pixel at a time,
+// smoothly.
+void driftView() {
+    const double across =
+        driftReach * std::sin(2.0 * pi * (driftFrame % driftAcross) / driftAcross);
+    const double up = driftReach * std::sin(2.0 * pi * (driftFrame % driftUp) / driftUp);
+    glTranslated(2.0 * across / std::max(screenWidth, 1), 2.0 * up / std::max(screenHeight, 1),
+                 0.0);
+}
+
+// Every pixel drawn so far scaled by the night's brightness.
+void dimPicture() {
+    setOverlayView();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_DST_COLOR, GL_ZERO);
+    glColor3f(nightBrightness, nightBrightness, nightBrightness);
+    glRectf(0.0f, 0.0f, static_cast<float>(screenWidth), static_cast<float>(screenHeight));
+    glDisable(GL_BLEND);
+}
 
 // The drawable's pixels for so many of the display's points.
 int32_t inPixels(int32_t points) {
@@ -59,6 +97,9 @@ PictureArea placePicture(int32_t askedWidth, int32_t askedHeight, int32_t displa
 
 void setSceneView() {
     startView();
+    if (drifting) {
+        driftView();
+    }
     gluPerspective(60.0, aspectRatio, 1.0, 1024.0);
 }
 
@@ -82,6 +123,10 @@ void updateDotLevel() {
 }
 
 void drawFrame() {
+    if (drifting) {
+        // Both periods come round together here, so the path runs on unbroken.
+        driftFrame = (driftFrame + 1) % (driftAcross * driftUp);
+    }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     setSceneView();
     glMatrixMode(GL_MODELVIEW);
@@ -108,6 +153,9 @@ void drawFrame() {
         chains[i]->draw();
     }
 
+    if (nightAt(clockReading.hour, nightFrom, nightTo)) {
+        dimPicture();
+    }
     drawCursorDot();
     SDL_GL_SwapBuffers();
 }

@@ -95,8 +95,13 @@ PictureArea placePicture(int32_t askedWidth, int32_t askedHeight, int32_t displa
 void setSceneView();
 void setOverlayView();
 
+// With drifting, how many frames the picture has drifted, from 0 at start;
+// it goes round a path of some seven minutes, a few points either way.
+extern int32_t driftFrame;
+
 // Draws and presents one frame: the floor square and every chain seen
 // through the camera (each chain taking its sway step first), then the dot.
+// In the night's hours the picture is drawn dim; drifting, it moves on.
 void drawFrame();
 
 // The overlay: a 3 by 3 black dot at the pointer, faded by dotLevel, on a

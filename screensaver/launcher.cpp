@@ -2,8 +2,11 @@
 // XScreenSaver hands a display mode its window; or full-screen, the way an
 // idle daemon starts a screensaver on a Wayland desk.
 //
-//   kronvale-screensaver [-window-id ID | --window-id ID | -root | --root]
-//   kronvale-screensaver --fullscreen
+//   kronvale-screensaver [-window-id ID | --window-id ID | -root | --root] [OPTION...]
+//   kronvale-screensaver --fullscreen [OPTION...]
+//
+// Kronvale's own options (--12-hour, --drift, --night FROM-TO), which
+// XScreenSaver's settings add, are passed on to it.
 //
 // The window comes from -window-id, else from XSCREENSAVER_WINDOW, else with
 // -root it is the root window; without any, Kronvale simply opens a window of
@@ -18,35 +21,47 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
 const char* const name = "kronvale-screensaver";
 
+// Kronvale's command line: the program, its display, then the options.
+std::vector<const char*> kronvaleLine(std::initializer_list<const char*> display,
+                                      const std::vector<const char*>& options) {
+    std::vector<const char*> line{"kronvale"};
+    line.insert(line.end(), display.begin(), display.end());
+    line.insert(line.end(), options.begin(), options.end());
+    line.push_back(nullptr);
+    return line;
+}
+
 // Full-screen on the monitor Kronvale would go to, at its own size, touring;
 // ended with status 0 by a key, a button or the pointer moving, as
 // kronvale.scr /s is, or by SIGTERM; never holding the screen awake.
-[[noreturn]] void runFullscreen() {
+[[noreturn]] void runFullscreen(const std::vector<const char*>& options) {
     setEnvironment(screensaverVariable, "1");
     setEnvironment(blankingVariable, "1");
     onVideoStarted = [] { installScreensaverInputFilter(ScreensaverAction::Show); };
-    static char* argv[] = {const_cast<char*>("kronvale"), const_cast<char*>("fullscreen"),
-                           const_cast<char*>("0"), const_cast<char*>("0"), nullptr};
-    ::runKronvale(4, argv);
+    static std::vector<const char*> line;
+    line = kronvaleLine({"fullscreen", "0", "0"}, options);
+    ::runKronvale(static_cast<int>(line.size()) - 1, const_cast<char**>(line.data()));
 }
 
-[[noreturn]] void runKronvale(const char* width, const char* height) {
+[[noreturn]] void runKronvale(const char* width, const char* height,
+                              const std::vector<const char*>& options) {
     // A screensaver's run: the eye tours on its own, and the screensaver
     // that started it is never held off.
     setEnvironment(screensaverVariable, "1");
     setEnvironment(blankingVariable, "1");
-    const char* argv[] = {"kronvale", "window", width, height, nullptr};
-    if (width == nullptr) {
-        argv[2] = nullptr;
-    }
-    runProgramBeside("kronvale", const_cast<char* const*>(argv));
+    const std::vector<const char*> line = width != nullptr
+                                              ? kronvaleLine({"window", width, height}, options)
+                                              : kronvaleLine({}, options);
+    runProgramBeside("kronvale", const_cast<char* const*>(line.data()));
     std::fprintf(stderr, "%s: cannot run kronvale: %s\n", name, std::strerror(errno));
     std::exit(127);
 }
@@ -54,13 +69,23 @@ const char* const name = "kronvale-screensaver";
 } // namespace
 
 int main(int argc, char* argv[]) {
-    LauncherRequest request = parseLauncherCommandLine(argc, argv);
+    // Kronvale's options, found as Kronvale finds them, and the rest.
+    std::vector<const char*> rest;
+    takeOptions(argc, argv, rest);
+    std::vector<const char*> options;
+    for (int i = 1; i < argc; ++i) {
+        if (std::find(rest.begin(), rest.end(), argv[i]) == rest.end()) {
+            options.push_back(argv[i]);
+        }
+    }
+    LauncherRequest request =
+        parseLauncherCommandLine(static_cast<int>(rest.size()) - 1, rest.data());
     if (request.lacking != nullptr) {
         std::fprintf(stderr, "%s: %s needs a window id\n", name, request.lacking);
         return 2;
     }
     if (request.fullscreen) {
-        runFullscreen();
+        runFullscreen(options);
     }
     // The screensaver's own window beats the root window it may also ask for.
     if (request.window == nullptr) {
@@ -70,7 +95,7 @@ int main(int argc, char* argv[]) {
         }
     }
     if (request.window == nullptr && !request.root) {
-        runKronvale(nullptr, nullptr);
+        runKronvale(nullptr, nullptr, options);
     }
 
     uint64_t window = 0;
@@ -96,5 +121,5 @@ int main(int argc, char* argv[]) {
     // the compatibility layer also needs to be told that window takes OpenGL.
     setEnvironment(foreignWindowVariable, std::to_string(window).c_str());
     setEnvironment(foreignOpenGlVariable, "1");
-    runKronvale(std::to_string(width).c_str(), std::to_string(height).c_str());
+    runKronvale(std::to_string(width).c_str(), std::to_string(height).c_str(), options);
 }

@@ -10,7 +10,8 @@
 
 const char* const screensaverTitle = "Kronvale";
 const char* const screensaverNothingToSet =
-    "There is nothing to set: Kronvale always shows the last ten seconds of the local time.";
+    "There is nothing to set: Kronvale keeps no settings between runs. Its options "
+    "(--12-hour, --drift, --night FROM-TO) are for kronvale.exe's command line.";
 const char* const screensaverUsage =
     "Kronvale as a screensaver takes /s (show it full-screen), /p HWND or /p:HWND (show it "
     "inside that window) or /c (settings; there are none), in upper or lower case, with / or -.";

@@ -35,6 +35,8 @@ struct SavedState {
     Kept<bool> saver{screensaverRun};
     Kept<int32_t> tour{tourFrame};
     Kept<TimeOfDay> clock{clockReading};
+    Kept<bool> twelve{twelveHourClock}, drift{drifting};
+    Kept<int32_t> from{nightFrom}, to{nightTo}, drifted{driftFrame};
     Kept<int32_t> x{mouseX}, y{mouseY}, idle{idleFrames}, mode{viewMode};
     Kept<bool> left{leftButtonDown}, right{rightButtonDown}, iconified{minimised},
         whole{fullscreen};

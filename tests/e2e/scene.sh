@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The picture with real input: the cursor dot at the pointer and fading at
 # rest while the eye flies in, buttons 1 and 3 zooming in Orbit mode, and
-# space switching to Fly mode, where the pointer keeps turning the view. The
-# steps' arithmetic is the logic tests'; this is what a user sees of it.
+# space switching to Fly mode, where the pointer keeps turning the view; and
+# --drift moving the floor where nothing else does. The steps' arithmetic is
+# the logic tests'; this is what a user sees of it.
 . "$(dirname "$0")/lib.sh"
 start_xvfb
 
@@ -76,4 +77,33 @@ else
 fi
 
 quits_on_escape "after all that" "$win"
+
+# still_floor ARGS...: in Fly mode with the pointer on the centre the view
+# holds still, and with the clock standing still so does the label at the
+# root; moved tells how much of the floor moved all the same in the next
+# three hundred frames.
+still_floor() {
+    launch window 640 480 "$@"
+    win=$(find_window) || { fail "window 640 480 $* opens ($(stderr_text))"; return 1; }
+    read -r w h x y < <(geometry "$win" | tr 'x+' '  ')
+    xdotool mousemove $((x + w / 2)) $((y + h / 2))
+    focus "$win"
+    xdotool key space
+    wait_more_frames 10
+    measure "$x" "$y" "$w" "$h"
+    wait_more_frames 300
+    moved_since "$x" "$y" "$w" "$h"
+    stop_program
+}
+use_faketime "2026-12-08 14:05:03"
+if still_floor; then
+    expect_eq "held still, nothing moves the floor" 0 "$moved"
+fi
+if still_floor --drift; then
+    if above "$moved" 0; then
+        ok "--drift: held still, the floor drifts ($moved pixels of it moved)"
+    else
+        fail "--drift: held still, the floor drifts: $moved pixels of it moved"
+    fi
+fi
 finish

@@ -112,12 +112,14 @@ shows_scene "-window-id: the window grown, the picture fills it" 100 100 800 600
 expect_eq "-window-id: the window keeps the size its owner gave it" 800x600 "$(geometry "$id" | cut -d+ -f1)"
 ends_on_sigterm "-window-id"
 
-# With --root alone, the whole screen, once the window above is gone.
+# With --root, the whole screen, once the window above is gone; Kronvale's
+# options, as the settings dialog adds them, passed on.
 kill "$maker"
 wait "$maker" 2> /dev/null
-launch --root
+launch --root --12-hour --night 22-7 --drift
 wait_frames 2
-expect_eq "--root: Kronvale at the root window's size" "kronvale window 1024 768" \
+expect_eq "--root: Kronvale at the root window's size, with its options" \
+    "kronvale window 1024 768 --12-hour --night 22-7 --drift" \
     "$(tr '\0' ' ' < "/proc/$kronvale_pid/cmdline" | sed 's/ $//')"
 shows_scene "--root: the scene covers the screen" 0 0 1024 768
 stop_program

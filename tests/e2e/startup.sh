@@ -2,7 +2,9 @@
 # Start-up as a user meets it: --help, -h and --version answer on standard
 # output and open no display; a program started without its standard streams
 # still opens its window and quits on SIGTERM; the system pointer is hidden
-# over the display; and the labels show the local time.
+# over the display; and the labels show the local time, of 12 hours when
+# asked, dim in the night's hours; a --night that is no FROM-TO is refused
+# before video starts.
 . "$(dirname "$0")/lib.sh"
 
 version=$(kronvale_version)
@@ -15,7 +17,7 @@ for word in --help -h; do
     expect_eq "$word: status 0" 0 "$exit_status"
     usage=$(stdout_text)
     for needle in "kronvale [fullscreen | window] [WIDTH HEIGHT]" "--version" "Escape" "space" \
-        "button 1 and 3" "Exit status" "SIGTERM"; do
+        "button 1 and 3" "Exit status" "SIGTERM" "--12-hour" "--drift" "--night FROM-TO"; do
         case $usage in
         *"$needle"*) ok "$word tells of $needle" ;;
         *) fail "$word tells of $needle: got '$usage'" ;;
@@ -27,6 +29,11 @@ launch --version
 wait_exit
 expect_eq "--version: status 0" 0 "$exit_status"
 expect_eq "--version prints the name and the version" "kronvale $version" "$(stdout_text)"
+launch window 800 600 --night 25-7
+wait_exit
+expect_eq "a --night that is no FROM-TO: status 2 and one line, before video starts" \
+    "2 kronvale: --night takes FROM-TO, two whole hours of the clock from 0 to 23 (--night 22-7), not '25-7'" \
+    "$exit_status $(stderr_text)"
 launch_env=()
 
 start_xvfb
@@ -102,6 +109,37 @@ if find_window > /dev/null; then
         "$labels"
 else
     fail "a window opens at a fixed time ($(stderr_text))"
+fi
+stop_program
+
+# Twelve hours, and the night from 22 to 7: at 23:30 the labels say 11 and
+# the picture is dim, white a dark grey and the floor a darker cyan; at noon
+# they say 12, on white.
+use_faketime "2026-12-08 23:30:00"
+launch --12-hour window 320 240 --night 22-7
+if win=$(find_window); then
+    read -r w h x y < <(geometry "$win" | tr 'x+' '  ')
+    expect_eq "--12-hour at 23:30: the labels say 11" "|11:29:51 |11:30:00" "$(probe_label 0) $(probe_label 9)"
+    wait_frames 5
+    measure "$x" "$y" "$w" "$h"
+    expect_eq "--night 22-7 at 23:30: no white, the background a dark grey" "0 64,64,64" \
+        "$white $(colours "$((x + 2))" "$((y + h - 3))" 1 1)"
+    case " $(colours "$x" "$y" "$w" "$h") " in
+    *" 0,64,64 "*) ok "--night 22-7 at 23:30: the floor's cyan as dim" ;;
+    *) fail "--night 22-7 at 23:30: the floor's cyan as dim: $(colours "$x" "$y" "$w" "$h")" ;;
+    esac
+else
+    fail "a window opens with --12-hour and --night ($(stderr_text))"
+fi
+stop_program
+use_faketime "2026-12-08 12:05:03"
+launch --12-hour --night 22-7 window 320 240
+if win=$(find_window); then
+    read -r w h x y < <(geometry "$win" | tr 'x+' '  ')
+    expect_eq "--12-hour at noon: the labels say 12" "|12:04:54 |12:05:03" "$(probe_label 0) $(probe_label 9)"
+    shows_scene "--night 22-7 at noon: on white" "$x" "$y" "$w" "$h"
+else
+    fail "a window opens with --12-hour and --night at noon ($(stderr_text))"
 fi
 stop_program
 

@@ -1,8 +1,10 @@
 // Fuzzes the command line: the input's bytes, split at NULs, are the
 // arguments after the program's name. Whatever they are, reading them must
-// not crash or read out of bounds, and must follow the rules: the mode from
-// the first word, the size only from exactly three words, read as the C
-// library reads a decimal number, held to 32 bits.
+// not crash or read out of bounds, and must follow the rules: the options
+// taken out wherever they stand, --night's hours two of 0 to 23; then, of
+// the words left, the mode from the first word, the size only from exactly
+// three words, read as the C library reads a decimal number, held to 32
+// bits.
 #include "app/app.h"
 #include "arguments.h"
 
@@ -23,6 +25,22 @@ int32_t librarysReading(const std::string& text) {
     return static_cast<int32_t>(value < INT32_MIN   ? INT32_MIN
                                 : value > INT32_MAX ? INT32_MAX
                                                     : value);
+}
+
+// FROM-TO as a person reads it: one or two digits, a dash, one or two digits,
+// each hour below 24.
+bool nightHours(const std::string& text, int& from, int& to) {
+    const size_t dash = text.find('-');
+    const auto hour = [](const std::string& digits, int& value) {
+        if (digits.empty() || digits.size() > 2 ||
+            digits.find_first_not_of("0123456789") != std::string::npos) {
+            return false;
+        }
+        value = std::stoi(digits);
+        return value < 24;
+    };
+    return dash != std::string::npos && hour(text.substr(0, dash), from) &&
+           hour(text.substr(dash + 1), to);
 }
 
 void require(bool condition) {
@@ -47,6 +65,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size > 0 && words.size() < 15) {
         words.push_back(word);
     }
+    const Arguments given("kronvale", words);
+    std::vector<const char*> rest;
+    const Options options = takeOptions(given.argc(), given.argv(), rest);
+    bool twelve = false, drift = false, well = true;
+    int from = 0, to = 0;
+    std::vector<std::string> kept;
+    for (size_t i = 0; i < words.size(); ++i) {
+        if (words[i] == "--12-hour") {
+            twelve = true;
+        } else if (words[i] == "--drift") {
+            drift = true;
+        } else if (words[i] == "--night" || words[i].rfind("--night=", 0) == 0) {
+            const std::string value = words[i].size() > 7    ? words[i].substr(8)
+                                      : i + 1 < words.size() ? words[++i]
+                                                             : "";
+            well = nightHours(value, from, to) && well;
+        } else {
+            kept.push_back(words[i]);
+        }
+    }
+    require(options.twelveHour == twelve && options.drift == drift);
+    require((options.badNight == nullptr) == well);
+    require(!well || (options.nightFrom == from && options.nightTo == to));
+    require(rest.size() == kept.size() + 2 && rest.back() == nullptr);
+    for (size_t i = 0; i < kept.size(); ++i) {
+        require(kept[i] == rest[i + 1]);
+    }
+
+    words = kept;
     const Arguments line("kronvale", words);
     const DisplayRequest request = parseCommandLine(line.argc(), line.argv());
 

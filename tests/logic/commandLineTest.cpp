@@ -48,6 +48,70 @@ TEST(CommandLine, WordsAreCaseSensitiveAndTheSizeCountsAnyway) {
     expectRequest(parse({"windows"}), true, 1024, 768, true);
 }
 
+TEST(Options, AnywhereOnTheLineAndTakenOutOfIt) {
+    struct Row {
+        std::vector<std::string> words;
+        bool twelve, drift;
+        int from, to;
+        const char* bad; // the value said to be no FROM-TO
+        std::vector<std::string> rest;
+    };
+    const std::vector<Row> rows = {
+        {{}, false, false, 0, 0, nullptr, {}},
+        {{"window", "800", "600", "--12-hour"},
+         true,
+         false,
+         0,
+         0,
+         nullptr,
+         {"window", "800", "600"}},
+        {{"--drift", "window", "800", "--night", "22-7", "600"},
+         false,
+         true,
+         22,
+         7,
+         nullptr,
+         {"window", "800", "600"}},
+        {{"--night=07-09", "--12-hour", "--12-hour"}, true, false, 7, 9, nullptr, {}},
+        {{"--night", "0-23", "--help"}, false, false, 0, 23, nullptr, {"--help"}},
+        // Not an option: left in place, and read as ever.
+        {{"--drifting", "-12-hour", "--Night"},
+         false,
+         false,
+         0,
+         0,
+         nullptr,
+         {"--drifting", "-12-hour", "--Night"}},
+        {{"--night", "24-7"}, false, false, 0, 0, "24-7", {}},
+        {{"--night", "22-7x"}, false, false, 0, 0, "22-7x", {}},
+        {{"--night", "22"}, false, false, 0, 0, "22", {}},
+        {{"--night", "-7"}, false, false, 0, 0, "-7", {}},
+        {{"--night", "222-7"}, false, false, 0, 0, "222-7", {}},
+        {{"--night", " 2-7"}, false, false, 0, 0, " 2-7", {}},
+        {{"--night="}, false, false, 0, 0, "", {}},
+        {{"window", "--night"}, false, false, 0, 0, "", {"window"}},
+    };
+    for (const Row& row : rows) {
+        const Arguments line("kronvale", row.words);
+        std::vector<const char*> rest;
+        const Options options = takeOptions(line.argc(), line.argv(), rest);
+        const std::string said = row.words.empty() ? "(none)" : row.words[0];
+        EXPECT_EQ(options.twelveHour, row.twelve) << said;
+        EXPECT_EQ(options.drift, row.drift) << said;
+        EXPECT_EQ(options.nightFrom, row.from) << said;
+        EXPECT_EQ(options.nightTo, row.to) << said;
+        EXPECT_EQ(options.badNight == nullptr ? "(well)" : std::string(options.badNight),
+                  row.bad == nullptr ? "(well)" : std::string(row.bad))
+            << said;
+        ASSERT_EQ(rest.size(), row.rest.size() + 2) << said;
+        EXPECT_STREQ(rest.front(), "kronvale");
+        EXPECT_EQ(rest.back(), nullptr);
+        for (size_t i = 0; i < row.rest.size(); ++i) {
+            EXPECT_EQ(rest[i + 1], row.rest[i]) << said;
+        }
+    }
+}
+
 TEST(ParseDimension, ReadsLikeAtoi) {
     EXPECT_EQ(parseDimension("800"), 800);
     EXPECT_EQ(parseDimension("  42"), 42);

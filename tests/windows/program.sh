@@ -97,6 +97,12 @@ wait_exit 30
 expect_eq "a display that cannot open ends it with status 1" 1 "$exit_status"
 expect_eq "and the line in stderr.txt beside the program" \
     "Video mode set failed: Invalid width or height"$'\r' "$(stderr_file)"
+# The options are read on Windows too: a --night that is no FROM-TO is refused.
+launch_windows kronvale.exe --12-hour window 320 240 --night 7
+wait_exit 30
+expect_eq "--night 7: status 2, and the line in stderr.txt" \
+    "2 kronvale: --night takes FROM-TO, two whole hours of the clock from 0 to 23 (--night 22-7), not '7'"$'\r' \
+    "$exit_status $(stderr_file)"
 
 # scene_in WHAT WINDOW: the scene fills the window as it is now.
 scene_in() {

@@ -22,7 +22,7 @@ expect_box() {
     fi
 }
 
-nothing_to_set="There is nothing to set: Kronvale always shows the last ten seconds of the local time."
+nothing_to_set="There is nothing to set: Kronvale keeps no settings between runs. Its options (--12-hour, --drift, --night FROM-TO) are for kronvale.exe's command line."
 launch_windows kronvale.scr /c
 expect_box Kronvale "$nothing_to_set" 0 "/c"
 expect_eq "the text is also the line in stderr.txt" "$nothing_to_set"$'\r' "$(stderr_file)"
