@@ -60,7 +60,7 @@ std::vector<const char*> kronvaleLine(std::initializer_list<const char*> display
     setEnvironment(blankingVariable, "1");
     const std::vector<const char*> line = width != nullptr
                                               ? kronvaleLine({"window", width, height}, options)
-                                              : kronvaleLine({}, options);
+                                              : kronvaleLine({"window"}, options);
     runProgramBeside("kronvale", const_cast<char* const*>(line.data()));
     std::fprintf(stderr, "%s: cannot run kronvale: %s\n", name, std::strerror(errno));
     std::exit(127);
