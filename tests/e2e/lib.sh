@@ -467,15 +467,44 @@ system_zone() {
     "${launch_in[@]}" mount --bind "/usr/share/zoneinfo/$1" "$(readlink -f /etc/localtime)"
 }
 
-# with_packages_held COMMAND...: runs the command while no other test
-# installs or removes a package named kronvale, of whichever architecture.
+# with_packages_held COMMAND...: as root, runs the command while no other
+# test installs or removes a package named kronvale, of whichever
+# architecture, and only where no such package is installed already (a
+# user's, which the test leaves be).
 with_packages_held() {
     local held status=0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "skip - installing the package needs root"
+        return
+    fi
     exec {held}> "${TMPDIR:-/tmp}/kronvale-packages.lock"
     flock "$held"
-    "$@" || status=$?
+    if kronvale_installed; then
+        echo "skip - a kronvale package is installed here already; leaving it be"
+    else
+        "$@" || status=$?
+    fi
     exec {held}>&-
     return $status
+}
+
+kronvale_installed() {
+    dpkg-query -W -f='${Status}' kronvale 2> /dev/null | grep -q 'ok installed'
+}
+
+# apt_get WHAT ARGS...: apt-get as a user would run it, waiting for another's
+# lock; a check named WHAT, which shows apt's output if it fails.
+apt_get() {
+    local what=$1
+    shift
+    if DEBIAN_FRONTEND=noninteractive apt-get -y -qq -o DPkg::Lock::Timeout=300 "$@" \
+        > "$work/apt.log" 2>&1; then
+        ok "$what"
+    else
+        fail "$what"
+        cat "$work/apt.log"
+        return 1
+    fi
 }
 
 # cpu_ticks [PID]: CPU time the program (or that process) has used so far, in clock ticks.

@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 namespace {
@@ -48,67 +49,50 @@ TEST(CommandLine, WordsAreCaseSensitiveAndTheSizeCountsAnyway) {
     expectRequest(parse({"windows"}), true, 1024, 768, true);
 }
 
+namespace {
+
+// What the options asked for and the words left, as one line: "12 drift
+// 22-7 | window 800 600", or "bad 'VALUE'" for a --night that is no FROM-TO.
+std::string optionsOf(const std::vector<std::string>& words) {
+    const Arguments line("kronvale", words);
+    std::vector<const char*> rest;
+    const Options o = takeOptions(line.argc(), line.argv(), rest);
+    std::string said = std::string(o.twelveHour ? "12 " : "") + (o.drift ? "drift " : "") +
+                       (o.badNight != nullptr ? "bad '" + std::string(o.badNight) + "' "
+                        : o.nightFrom != o.nightTo
+                            ? std::to_string(o.nightFrom) + "-" + std::to_string(o.nightTo) + " "
+                            : "") +
+                       "|";
+    EXPECT_STREQ(rest.front(), "kronvale");
+    EXPECT_EQ(rest.back(), nullptr);
+    for (size_t i = 1; i + 1 < rest.size(); ++i) {
+        said += std::string(" ") + rest[i];
+    }
+    return said;
+}
+
+} // namespace
+
 TEST(Options, AnywhereOnTheLineAndTakenOutOfIt) {
-    struct Row {
-        std::vector<std::string> words;
-        bool twelve, drift;
-        int from, to;
-        const char* bad; // the value said to be no FROM-TO
-        std::vector<std::string> rest;
+    const std::vector<std::pair<std::vector<std::string>, std::string>> rows = {
+        {{}, "|"},
+        {{"window", "800", "600", "--12-hour"}, "12 | window 800 600"},
+        {{"--drift", "window", "800", "--night", "22-7", "600"}, "drift 22-7 | window 800 600"},
+        {{"--night=07-09", "--12-hour", "--12-hour"}, "12 7-9 |"},
+        {{"--night", "0-23", "--help"}, "0-23 | --help"},
+        {{"--night", "7-7"}, "|"},
+        // Not options: left in place, and read as ever.
+        {{"--drifting", "-12-hour", "--Night"}, "| --drifting -12-hour --Night"},
+        {{"--night", "24-7"}, "bad '24-7' |"},
+        {{"--night", "22-7x", "window"}, "bad '22-7x' | window"},
+        {{"--night", "22"}, "bad '22' |"},
+        {{"--night", "-7"}, "bad '-7' |"},
+        {{"--night", "222-7"}, "bad '222-7' |"},
+        {{"--night="}, "bad '' |"},
+        {{"window", "--night"}, "bad '' | window"},
     };
-    const std::vector<Row> rows = {
-        {{}, false, false, 0, 0, nullptr, {}},
-        {{"window", "800", "600", "--12-hour"},
-         true,
-         false,
-         0,
-         0,
-         nullptr,
-         {"window", "800", "600"}},
-        {{"--drift", "window", "800", "--night", "22-7", "600"},
-         false,
-         true,
-         22,
-         7,
-         nullptr,
-         {"window", "800", "600"}},
-        {{"--night=07-09", "--12-hour", "--12-hour"}, true, false, 7, 9, nullptr, {}},
-        {{"--night", "0-23", "--help"}, false, false, 0, 23, nullptr, {"--help"}},
-        // Not an option: left in place, and read as ever.
-        {{"--drifting", "-12-hour", "--Night"},
-         false,
-         false,
-         0,
-         0,
-         nullptr,
-         {"--drifting", "-12-hour", "--Night"}},
-        {{"--night", "24-7"}, false, false, 0, 0, "24-7", {}},
-        {{"--night", "22-7x"}, false, false, 0, 0, "22-7x", {}},
-        {{"--night", "22"}, false, false, 0, 0, "22", {}},
-        {{"--night", "-7"}, false, false, 0, 0, "-7", {}},
-        {{"--night", "222-7"}, false, false, 0, 0, "222-7", {}},
-        {{"--night", " 2-7"}, false, false, 0, 0, " 2-7", {}},
-        {{"--night="}, false, false, 0, 0, "", {}},
-        {{"window", "--night"}, false, false, 0, 0, "", {"window"}},
-    };
-    for (const Row& row : rows) {
-        const Arguments line("kronvale", row.words);
-        std::vector<const char*> rest;
-        const Options options = takeOptions(line.argc(), line.argv(), rest);
-        const std::string said = row.words.empty() ? "(none)" : row.words[0];
-        EXPECT_EQ(options.twelveHour, row.twelve) << said;
-        EXPECT_EQ(options.drift, row.drift) << said;
-        EXPECT_EQ(options.nightFrom, row.from) << said;
-        EXPECT_EQ(options.nightTo, row.to) << said;
-        EXPECT_EQ(options.badNight == nullptr ? "(well)" : std::string(options.badNight),
-                  row.bad == nullptr ? "(well)" : std::string(row.bad))
-            << said;
-        ASSERT_EQ(rest.size(), row.rest.size() + 2) << said;
-        EXPECT_STREQ(rest.front(), "kronvale");
-        EXPECT_EQ(rest.back(), nullptr);
-        for (size_t i = 0; i < row.rest.size(); ++i) {
-            EXPECT_EQ(rest[i + 1], row.rest[i]) << said;
-        }
+    for (const auto& row : rows) {
+        EXPECT_EQ(optionsOf(row.first), row.second);
     }
 }
 
