@@ -23,7 +23,7 @@ struct DisplayRequest {
 };
 
 // The options a user may add anywhere on the command line, each taken out of
-// it before the rest is read as ever.
+// it before the rest is read, as it would be without them.
 struct Options {
     bool twelveHour;            // --12-hour: the labels' hours 1 to 12
     bool drift;                 // --drift: the picture drifts, for screens left on

@@ -94,6 +94,7 @@ bool letterboxedByKronvale(Size asked) {
 // both buffers black once, and from then on nothing is drawn outside it.
 void letterbox(Size asked, Size display) {
     picture = placePicture(asked.width, asked.height, display.width, display.height);
+    letterboxed = true;
     glDisable(GL_SCISSOR_TEST);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glDrawBuffer(GL_FRONT_AND_BACK);
@@ -169,12 +170,17 @@ void reopen(Size size, Uint32 flags) {
         std::fprintf(stderr, "Video mode set failed: %s\n", SDL_GetError());
         quitProgram(1);
     }
+    // What opened, should it be the display as it was.
+    fullscreen = (displayFlags & SDL_FULLSCREEN) != 0;
     captionIfWindowed();
     setScreenSize(display->w, display->h);
     followDrawable();
     initGraphicsState(screenWidth, screenHeight);
     if (glIsList(fontBase + '0') == GL_FALSE) {
         buildFontOrQuit();
+    }
+    if (screensaverRun) {
+        followForeignWindow();
     }
 }
 
@@ -186,6 +192,7 @@ void setScreenSize(int32_t width, int32_t height) {
     halfWidth = width / 2;
     halfHeight = height / 2;
     picture = PictureArea{0, 0, 0, width, height};
+    letterboxed = false;
 }
 
 void openDisplayOrQuit(const DisplayRequest& request) {

@@ -22,6 +22,10 @@ void runLoopPass() {
 }
 
 void waitWhileUnseen() {
+    // However SDL tells of it, if at all.
+    if (const char* what = lostDisplay()) {
+        endForLostDisplay(what);
+    }
     // Nobody sees the frames of an iconified display: sleep until something happens.
     SDL_Event event;
     while (minimised && SDL_WaitEvent(&event)) {

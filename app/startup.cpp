@@ -44,9 +44,10 @@ void applyOptions(const Options& options) {
 void runKronvale(int argc, char* argv[]) {
     openStandardStreams();
     std::vector<const char*> words;
-    applyOptions(takeOptions(argc, argv, words));
+    const Options options = takeOptions(argc, argv, words);
     const int count = static_cast<int>(words.size()) - 1;
     answerInformationRequest(count, words.data());
+    applyOptions(options);
     const DisplayRequest request = parseCommandLine(count, words.data());
 
     startVideoOrQuit(request);

@@ -29,7 +29,7 @@ bool isExecutableFile(const std::string& path) {
 
 // Where `name` would be found on the PATH, or empty.
 std::string findOnPath(const char* name) {
-    const char* path = std::getenv("PATH");
+    const char* path = std::getenv(pathVariable);
     if (path == nullptr) {
         return std::string();
     }

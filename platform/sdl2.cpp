@@ -26,7 +26,7 @@ struct Sdl2WindowInfo {
 };
 constexpr int sdl2Wayland = 6; // SDL_SYSWM_WAYLAND
 
-// Asked every frame, so found once.
+// What SDL 2, which the layer loaded, has of that name.
 void* sdl2Function(const char* name) {
     void* sdl2 = dlopen("libSDL2-2.0.so.0", RTLD_LAZY | RTLD_NOLOAD);
     return sdl2 != nullptr ? dlsym(sdl2, name) : nullptr;

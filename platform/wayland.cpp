@@ -21,8 +21,11 @@ constexpr double unaskedAfter = 0.2;
 wl_display* display = nullptr;
 wl_event_queue* queue = nullptr; // ours, so that SDL never dispatches our callbacks
 wl_surface* surface = nullptr;   // SDL's, whose frames are asked for
+uint32_t surfaceId = 0;          // its object's, which a new surface may reuse with its address
 wl_surface* wrapper = nullptr;   // the surface's requests, answered on our queue
 wl_callback* asked = nullptr;    // the frame asked for and not yet granted
+// When the frame asked for went to the compositor, with the next frame's
+// commit; 0 until then.
 double askedAt = 0.0;
 // Until the compositor first shows the surface, it may be waiting for frames
 // itself: one that commits the size it asked for.
@@ -48,8 +51,9 @@ bool findSurface() {
     if (!sdl2WaylandSurface(connection, found)) {
         return false;
     }
-    if (found == surface) {
-        return true;
+    const uint32_t id = wl_proxy_get_id(reinterpret_cast<wl_proxy*>(found));
+    if (found == surface && id == surfaceId) {
+        return wrapper != nullptr;
     }
     if (asked != nullptr) {
         wl_callback_destroy(asked);
@@ -63,8 +67,12 @@ bool findSurface() {
         queue = wl_display_create_queue(display);
     }
     surface = found;
+    surfaceId = id;
     shown = false;
     wrapper = static_cast<wl_surface*>(wl_proxy_create_wrapper(surface));
+    if (wrapper == nullptr || queue == nullptr) {
+        return false;
+    }
     wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(wrapper), queue);
     return true;
 }
@@ -75,16 +83,19 @@ void noteFramePresented() {
     }
     wl_display_dispatch_queue_pending(display, queue);
     if (asked == nullptr) {
-        // Granted once the compositor shows the frame after this one.
+        // Asked with the next frame's commit, and granted once the
+        // compositor shows that frame.
         asked = wl_surface_frame(wrapper);
         wl_callback_add_listener(asked, &grantedListener, nullptr);
+        askedAt = 0.0;
+    } else if (askedAt == 0.0) {
         askedAt = now();
     }
 }
 
 bool framesUnasked() {
-    return shown && asked != nullptr && now() - askedAt > unaskedAfter && display != nullptr &&
-           wl_display_get_error(display) == 0;
+    return shown && asked != nullptr && askedAt != 0.0 && now() - askedAt > unaskedAfter &&
+           display != nullptr && wl_display_get_error(display) == 0;
 }
 
 void awaitFrameRequest(int32_t milliseconds) {

@@ -30,6 +30,9 @@ constexpr const char* waylandIdVariable = "SDL_VIDEO_WAYLAND_WMCLASS";
 constexpr const char* appNameVariable = "SDL_APP_NAME";
 constexpr const char* awakeReasonVariable = "SDL_SCREENSAVER_INHIBIT_ACTIVITY_NAME";
 
+// Where the dialog tools are found.
+constexpr const char* pathVariable = "PATH";
+
 // The displays a Linux desktop names, and the window XScreenSaver gives.
 constexpr const char* x11DisplayVariable = "DISPLAY";
 constexpr const char* waylandDisplayVariable = "WAYLAND_DISPLAY";

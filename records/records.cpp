@@ -10,6 +10,7 @@ int32_t halfHeight = 384;
 float aspectRatio = 1024.0f / 768.0f;
 float pixelsPerPoint = 1.0f;
 PictureArea picture{0, 0, 0, 1024, 768};
+bool letterboxed = false;
 bool screensaverRun = false;
 
 bool twelveHourClock = false;

@@ -37,6 +37,7 @@ struct PictureArea {
     int32_t height;
 };
 extern PictureArea picture;
+extern bool letterboxed; // the picture is smaller than the display, between bars
 
 // A screensaver's run: nobody steers, so a stand-in pointer tours the
 // bundle and no dot is drawn. Decided before video starts (app/video.cpp).

@@ -67,7 +67,7 @@ void startView() {
     glViewport(left, bottom, width, height);
     // Letterboxed, even the next frame's clearing keeps to the picture, and
     // the bars stay black.
-    if (picture.left > 0 || picture.top > 0 || picture.bottom > 0) {
+    if (letterboxed) {
         glScissor(left, bottom, width, height);
         glEnable(GL_SCISSOR_TEST);
     } else {

@@ -10,8 +10,9 @@
 //
 // The window comes from -window-id, else from XSCREENSAVER_WINDOW, else with
 // -root it is the root window; without any, Kronvale simply opens a window of
-// its own. Kronvale takes this process's place, so the signals that stop a
-// screensaver reach it directly and nothing is left behind.
+// its own. Kronvale takes this process's place (full-screen, this program
+// runs it itself), so the signals that stop a screensaver reach it directly
+// and nothing is left behind.
 #include "app/app.h"
 #include "platform/launcher.h"
 #include "records/names.h"

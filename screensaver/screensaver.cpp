@@ -2,13 +2,14 @@
 #include "screensaver/screensaver.h"
 
 #include "platform/platform.h"
+#include "records/names.h"
 
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
-const char* const screensaverTitle = "Kronvale";
+const char* const screensaverTitle = windowCaption;
 const char* const screensaverNothingToSet =
     "There is nothing to set: Kronvale keeps no settings between runs. Its options "
     "(--12-hour, --drift, --night FROM-TO) are for kronvale.exe's command line.";

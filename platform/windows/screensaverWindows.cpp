@@ -1,6 +1,7 @@
 // Windows' side of kronvale.scr: the windows it draws in and covers the other
 // monitors with, and watching a preview's host.
 #include "platform/windowsScreensaver.h"
+#include "records/names.h"
 
 #include <SDL.h>
 #include <vector>
@@ -64,7 +65,7 @@ HWND createWindow(const char* className, WNDPROC procedure, HWND parent, const R
                             ? WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN
                             : WS_POPUP | WS_VISIBLE;
     const DWORD extended = parent != nullptr ? 0 : WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
-    return CreateWindowExA(extended, className, "Kronvale", style, area.left, area.top,
+    return CreateWindowExA(extended, className, windowCaption, style, area.left, area.top,
                            area.right - area.left, area.bottom - area.top, parent, nullptr,
                            windowClass.hInstance, nullptr);
 }

@@ -32,6 +32,7 @@ struct SavedState {
     Kept<int32_t> width{screenWidth}, height{screenHeight}, halfW{halfWidth}, halfH{halfHeight};
     Kept<float> aspect{aspectRatio}, scale{pixelsPerPoint};
     Kept<PictureArea> area{picture};
+    Kept<bool> boxed{letterboxed};
     Kept<bool> saver{screensaverRun};
     Kept<int32_t> tour{tourFrame};
     Kept<TimeOfDay> clock{clockReading};

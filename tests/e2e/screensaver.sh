@@ -110,6 +110,8 @@ check_embedded "-window-id"
 xdotool windowsize "$id" 800 600
 shows_scene "-window-id: the window grown, the picture fills it" 100 100 800 600
 expect_eq "-window-id: the window keeps the size its owner gave it" 800x600 "$(geometry "$id" | cut -d+ -f1)"
+xdotool windowsize "$id" 520 340
+shows_scene "-window-id: and shrunk again, still" 100 100 520 340
 ends_on_sigterm "-window-id"
 
 # With --root, the whole screen, once the window above is gone; Kronvale's

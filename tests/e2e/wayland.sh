@@ -217,7 +217,7 @@ if wait_until 30 eval 'is_sized 640 480 2> /dev/null || ended' && running; then
     stops_drawing || fail "hidden again, it stops drawing"
     lost_at=$EPOCHREALTIME
     kill -TERM "$sway_pid"
-    wait_exit
+    wait_exit 2
     took=$(awk -v a="$lost_at" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.2f", b - a }')
     expect_eq "the compositor gone: status 1, one line naming it ($took s)" \
         "1 Display lost: the Wayland compositor $wayland_display went away" \
