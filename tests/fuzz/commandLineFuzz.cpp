@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -30,17 +31,14 @@ int32_t librarysReading(const std::string& text) {
 // FROM-TO as a person reads it: one or two digits, a dash, one or two digits,
 // each hour below 24.
 bool nightHours(const std::string& text, int& from, int& to) {
-    const size_t dash = text.find('-');
-    const auto hour = [](const std::string& digits, int& value) {
-        if (digits.empty() || digits.size() > 2 ||
-            digits.find_first_not_of("0123456789") != std::string::npos) {
-            return false;
-        }
-        value = std::stoi(digits);
-        return value < 24;
-    };
-    return dash != std::string::npos && hour(text.substr(0, dash), from) &&
-           hour(text.substr(dash + 1), to);
+    static const std::regex hours("([0-9]{1,2})-([0-9]{1,2})");
+    std::smatch found;
+    if (!std::regex_match(text, found, hours)) {
+        return false;
+    }
+    from = std::stoi(found[1]);
+    to = std::stoi(found[2]);
+    return from < 24 && to < 24;
 }
 
 void require(bool condition) {
