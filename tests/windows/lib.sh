@@ -87,10 +87,18 @@ press_ok() {
 }
 
 # press_key WINDOW KEY: gives the window the keyboard and presses the key,
-# then sets exit_status as wait_exit does.
+# then sets exit_status as wait_exit does. WINDOW may be a geometry, for a
+# window without a caption: Wine may make the one found there anew as it
+# goes full-screen, so it is looked for again at every try.
 press_key() {
     local window=$1 key=$2
-    focus_and_key() { focus "$window" && xdotool key --window "$window" "$key" 2> /dev/null; }
+    focus_and_key() {
+        local id=$window
+        case $window in
+        *x*+*+*) id=$(find_window_at "$window") || return 1 ;;
+        esac
+        focus "$id" 2> /dev/null && xdotool key --window "$id" "$key" 2> /dev/null
+    }
     again_until ended focus_and_key
     wait_exit
 }

@@ -22,7 +22,7 @@ if screen=$(find_window_at 1280x1024+0+0) && cover=$(find_window_at 1280x1024+12
         fail "left alone, it stays up (${exit_status:-running})"
     fi
     expect_eq "the pointer stays where it was" 1900,500 "$(pointer_position)"
-    press_key "$screen" a
+    press_key 1280x1024+0+0 a
     expect_eq "a key ends it with status 0" 0 "$exit_status"
 else
     fail "/s covers both monitors: $(xwininfo -root -tree | grep -c 1280x1024) windows of a monitor's size"

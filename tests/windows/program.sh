@@ -80,7 +80,7 @@ if box=$(find_windows_window Error); then
         ok "after OK, start-up goes on full-screen at 1024 by 768"
         shows_scene "showing the scene" 0 0 1024 768
         convert "$work/screen.ppm" "$work/fullscreen.png"
-        press_key "$window" Escape
+        press_key 1024x768+0+0 Escape
         expect_eq "Escape ends it with status 0" 0 "$exit_status"
     else
         fail "after OK, start-up goes on full-screen at 1024 by 768"

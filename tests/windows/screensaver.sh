@@ -57,7 +57,7 @@ fi
 # Each running and drawing before the input comes, so that only the input can end it.
 launch_windows kronvale.scr /S
 if window=$(find_window_at 1024x768+0+0) && wait_frames 20; then
-    press_key "$window" a
+    press_key 1024x768+0+0 a
     expect_eq "/S ends on a key with status 0" 0 "$exit_status"
 else
     fail "/S opens a display and draws"
