@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 Feedback captureFeedback(const std::function<void()>& draw, bool withColours) {
