@@ -1,7 +1,8 @@
 # Classic SDL 1.2.15 with Debian's patches, from Debian's own source package
-# libsdl1.2, built once into a folder and reused after that: for Windows (the
-# zip) and for Linux (the tests' second SDL). The source package is fetched
-# once into build-sdl-source/. Sourced.
+# libsdl1.2 (Debian 12's where the machine's release has none), built once
+# into a folder and reused after that: for Windows (the zip) and for Linux
+# (the tests' second SDL). The source package is fetched once into
+# build-sdl-source/. Sourced.
 #
 #   build_classic_sdl HOST PREFIX [CONFIGURE-OPTIONS...]
 #
@@ -31,10 +32,12 @@ private_source_entries() {
     done
 }
 
-# The source package's files, fetched once.
+# The source package's files, fetched once: from the machine's own release,
+# or, where that has only the compatibility layer (Debian 13 on), by name from
+# Debian 12's on the same mirrors.
 fetch_sdl_source() {
     local cache=$classic_sdl_root/build-sdl-source
-    local apt=$cache/apt options
+    local apt=$cache/apt options release
     if [ -f "$cache/fetched" ]; then
         return 0
     fi
@@ -45,6 +48,11 @@ fetch_sdl_source() {
         -o "Dir::Etc::SourceParts=$apt/sources.list.d"
         -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache"
         -o "APT::Sandbox::User=$(id -un)" -o Debug::NoLocking=1)
+    release=$(. /etc/os-release 2> /dev/null && echo "${VERSION_CODENAME:-}")
+    if apt-get "${options[@]}" -qq update && [ -n "$release" ] && [ "$release" != bookworm ] &&
+        [ -z "$(apt-cache "${options[@]}" showsrc libsdl1.2 2> /dev/null)" ]; then
+        sed -i "s/\b$release\b/bookworm/g" "$apt/sources.list" "$apt/sources.list.d/deb-src.sources"
+    fi
     if ! apt-get "${options[@]}" -qq update ||
         ! (cd "$cache/files" && apt-get "${options[@]}" -qq --download-only source libsdl1.2 \
             > ../fetch.log 2>&1); then

@@ -29,10 +29,13 @@ nothing_left() {
     ! grep -qsz "^KRONVALE_PROBE_FILE=$work/probe\$" /proc/[0-9]*/environ
 }
 
-# Pixels outside the window that are not black (the bare X screen is).
+# Pixels outside the window that are not black (the bare X screen is), of
+# one screenshot: all of the screen's but the window's.
 outside_not_black() {
-    convert "$work/screen.ppm" -fill black -draw "rectangle 100,100 739,499" \
-        -fill white +opaque black -format '%[fx:round(mean*w*h)]' info:
+    local inside
+    measure 100 100 640 400 && inside=$((pixels - black)) &&
+        eval "$("$HELPERS/kronvale_pixel_stats" "$work/screen.ppm" 0 0 1024 768)" &&
+        echo $((pixels - black - inside))
 }
 
 check_embedded() {
