@@ -1,7 +1,8 @@
 // Starting video, up to and including SDL_Init: whether the run is a
 // screensaver's, which of the two SDL 1.2 libraries runs (the maintained
 // compatibility layer over SDL 2, or classic SDL 1.2), the settings the
-// libraries read as video starts, and the window system video runs on.
+// libraries read as video starts, the driver asked for, and the window
+// system video runs on.
 #include "app/app.h"
 
 #include "platform/platform.h"
@@ -24,6 +25,36 @@ bool linkedToCompatibilityLayer() {
 [[noreturn]] void videoFailed(const char* why) {
     std::fprintf(stderr, "Video initialization failed: %s\n", why);
     quitProgram(1);
+}
+
+// On a Wayland desk the compatibility layer's SDL 2 would take the X server
+// offered beside it, and never hear that nobody sees the clock: it is asked
+// for Wayland, unless the user chose a driver or the run draws into an X
+// window it was given. Classic SDL knows no Wayland.
+bool askForDesktopDriver() {
+    const char* driver = desktopVideoDriver();
+    const char* window = std::getenv(foreignWindowVariable);
+    if (driver == nullptr || sdlLibrary != SdlLibrary::CompatibilityLayer ||
+        std::getenv(videoDriverVariable) != nullptr || (window != nullptr && *window != '\0')) {
+        return false;
+    }
+    setEnvironment(videoDriverVariable, driver);
+    return true;
+}
+
+// SDL's video, with the desktop's own driver where it is asked for, and else,
+// or where that cannot start, whatever SDL picks.
+void initVideoOrQuit(bool desktopDriver) {
+    if (SDL_Init(SDL_INIT_VIDEO) >= 0) {
+        return;
+    }
+    if (!desktopDriver) {
+        videoFailed(SDL_GetError());
+    }
+    unsetEnvironment(videoDriverVariable);
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+        videoFailed(SDL_GetError());
+    }
 }
 
 // With no display to reach, SDL 2 underneath falls back to drawing off-screen,
@@ -84,9 +115,7 @@ void startVideoOrQuit(const DisplayRequest& request) {
     if (blankingMeanwhile) {
         setEnvironment(blankingVariable, "1");
     }
-    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
-        videoFailed(SDL_GetError());
-    }
+    initVideoOrQuit(askForDesktopDriver());
     if (askMonitor) {
         const bool scalingShowsNothing = atMonitorSize(request);
         if (scalingShowsNothing) {

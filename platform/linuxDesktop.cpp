@@ -106,6 +106,14 @@ void showMessageBox(const char* title, const char* text) {
     }
 }
 
+const char* desktopVideoDriver() {
+    const char* wayland = std::getenv(waylandDisplayVariable);
+    const char* session = std::getenv(sessionTypeVariable);
+    const bool onWayland = (wayland != nullptr && *wayland != '\0') ||
+                           (session != nullptr && std::strcmp(session, "wayland") == 0);
+    return onWayland ? "wayland" : nullptr;
+}
+
 void hidePointer() {
     // A fully transparent cursor rather than SDL_ShowCursor(SDL_DISABLE): hiding
     // it while the input is grabbed full-screen makes SDL switch to relative

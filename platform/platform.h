@@ -29,6 +29,12 @@ void hidePointer();
 // library opens later can take their place.
 void openStandardStreams();
 
+// The video driver of the desktop's own window system, where the libraries
+// would not pick it by themselves: "wayland" on a Wayland session (the
+// compatibility layer's SDL 2 would take the X server offered beside it);
+// null elsewhere.
+const char* desktopVideoDriver();
+
 // Once video has started: the window system it runs on, X11, Wayland or
 // Windows, chosen once. Every call below goes to that one, and does nothing
 // (or says false) where that one has nothing to say.
@@ -64,8 +70,9 @@ bool systemPointer(int32_t& x, int32_t& y);
 // After every frame presented: where the window system tells whether anyone
 // can see the display (a Wayland compositor, by the frames it asks for),
 // asks for the next frame. framesUnasked then says that it has stopped
-// asking: the display is hidden, or its screen is off; awaitFrameRequest
-// sleeps until it asks again, or for at most that long.
+// asking: the display is hidden, or its screen is off (an X server says so
+// of its monitor's power); awaitFrameRequest sleeps until it asks again, or
+// until the server sends anything, or for at most that long.
 void noteFramePresented();
 bool framesUnasked();
 void awaitFrameRequest(int32_t milliseconds);

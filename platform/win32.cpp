@@ -14,6 +14,10 @@ void showMessageBox(const char* title, const char* text) {
     MessageBoxA(nullptr, text, title, MB_OK);
 }
 
+const char* desktopVideoDriver() {
+    return nullptr;
+}
+
 void hidePointer() {
     ShowCursor(FALSE);
 }

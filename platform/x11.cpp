@@ -2,17 +2,20 @@
 // Wayland may run beside; platform/ chooses once, by SDL's driver): the monitors as
 // it lays them out, the window's icon where window managers look for it, a
 // full-screen window made as large as the desktop where no window manager
-// does it, a window SDL did not make followed as it is resized, and the
-// server's going away.
+// does it, a window SDL did not make followed as it is resized, whether the
+// monitor is switched off, and the server's going away.
 #include "platform/linuxWindowSystems.h"
 #include "records/names.h"
 
 #include <SDL.h>
 #include <SDL_syswm.h>
 #include <X11/extensions/Xrandr.h>
+#include <X11/extensions/dpms.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <poll.h>
 #include <vector>
 
 namespace {
@@ -150,6 +153,46 @@ void followForeignWindow() {
     }
 }
 
+// How often the server is asked whether its monitor is switched off: once a
+// second, so that a clock switched back on draws again within one.
+constexpr double powerAskedEvery = 1.0;
+
+double now() {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+// A monitor the server has switched off (DPMS) shows no frame, as one
+// minimised would not; a server without the power extension never says so.
+bool monitorOff() {
+    static double askedAt = -powerAskedEvery;
+    static bool off = false;
+    SDL_SysWMinfo info;
+    if (now() - askedAt < powerAskedEvery || !x11Window(info)) {
+        return off;
+    }
+    askedAt = now();
+    Display* display = info.info.x11.display;
+    int event = 0;
+    int error = 0;
+    CARD16 level = DPMSModeOn;
+    BOOL enabled = False;
+    off = DPMSQueryExtension(display, &event, &error) && DPMSCapable(display) &&
+          DPMSInfo(display, &level, &enabled) && enabled && level != DPMSModeOn;
+    return off;
+}
+
+// Sleeps until the server sends something, or for at most that long.
+void awaitServer(int32_t milliseconds) {
+    SDL_SysWMinfo info;
+    if (!x11Window(info) || XPending(info.info.x11.display) > 0) {
+        return;
+    }
+    pollfd connection{ConnectionNumber(info.info.x11.display), POLLIN, 0};
+    poll(&connection, 1, milliseconds);
+}
+
 } // namespace
 
 void connectX11(WindowSystem& system) {
@@ -159,4 +202,6 @@ void connectX11(WindowSystem& system) {
     system.growToFullscreen = growToFullscreen;
     system.followForeignWindow = followForeignWindow;
     system.watchDisplayConnection = watchDisplayConnection;
+    system.framesUnasked = monitorOff;
+    system.awaitFrameRequest = awaitServer;
 }

@@ -33,7 +33,9 @@ constexpr const char* awakeReasonVariable = "SDL_SCREENSAVER_INHIBIT_ACTIVITY_NA
 // Where the dialog tools are found.
 constexpr const char* pathVariable = "PATH";
 
-// The displays a Linux desktop names, and the window XScreenSaver gives.
+// The displays a Linux desktop names, the kind of session it runs, and the
+// window XScreenSaver gives.
 constexpr const char* x11DisplayVariable = "DISPLAY";
 constexpr const char* waylandDisplayVariable = "WAYLAND_DISPLAY";
+constexpr const char* sessionTypeVariable = "XDG_SESSION_TYPE";
 constexpr const char* xscreensaverWindowVariable = "XSCREENSAVER_WINDOW";

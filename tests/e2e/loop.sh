@@ -2,8 +2,9 @@
 # The main loop as the running program shows it: a 5 ms pause after every
 # frame; the labels following the local clock, and the system's time zone
 # as it changes, unless the user set TZ; and while the window is
-# minimised no frames and next to no CPU, drawing again once it is restored,
-# though a window that is only covered keeps drawing.
+# minimised, on another desktop or its monitor switched off, no frames and
+# next to no CPU, drawing again once it is seen, though a window that is
+# only covered keeps drawing.
 . "$(dirname "$0")/lib.sh"
 start_xvfb
 
@@ -68,10 +69,13 @@ launch_env=()
 launch_preload=
 launch_in=()
 
-# Minimising takes a window manager.
+# Minimising takes a window manager. The monitor's power is a stand-in's.
 start_window_manager
 
+launch_preload=$HELPERS/libkronvale_dpms_stand_in.so
+launch_env=(KRONVALE_DPMS_FILE="$work/dpms")
 launch window 320 240
+launch_env=()
 start_yardstick window 200 200
 if win=$(find_window) && wait_until 30 eval '[ "$(yardstick_frames)" -ge 2 ]'; then
     # Covered by another window, it goes on drawing.
@@ -94,6 +98,11 @@ if win=$(find_window) && wait_until 30 eval '[ "$(yardstick_frames)" -ge 2 ]'; t
     else
         fail "restored, it draws again"
     fi
+    # Its monitor switched off by the server, it sleeps too.
+    echo off > "$work/dpms"
+    sleeps "the monitor switched off"
+    echo on > "$work/dpms"
+    if wait_more_frames 10; then ok "switched on, it draws"; else fail "switched on, it draws"; fi
     # On another desktop, where only the other program is, it sleeps too.
     wmctrl -i -r "$yardstick" -t 1
     wmctrl -s 1

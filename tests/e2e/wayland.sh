@@ -1,21 +1,31 @@
 #!/usr/bin/env bash
-# Kronvale as a native Wayland client (SDL_VIDEODRIVER=wayland, no X server
-# named), on a headless sway the test starts itself with a configuration of
+# Kronvale as a native Wayland client, which it chooses by itself on a
+# Wayland session though an X server is offered beside it, as XWayland is on
+# a desktop. With a fourth argument, another desk than sway:
+#
+# sway (the default), headless, started by the test with a configuration of
 # its own: two outputs side by side, the second of 2048 by 1536 pixels at a
 # scale of 2. The window is named as the menu entry is, draws, follows a
-# resize, and F11 takes it full-screen and back; full-screen goes to the first
-# output, or to the second where SDL_VIDEO_FULLSCREEN_DISPLAY=1 asks, and is
-# drawn there with the output's own pixels; only full-screen holds off the
-# desktop's blanking; Escape ends it with status 0. Started by swayidle,
-# kronvale-screensaver --fullscreen tours full-screen, holds nothing awake,
-# and ends with status 0 on a key. On a workspace nobody
-# sees, the compositor asks for no frames and it sleeps; when the compositor
-# ends, so does it, with status 1 and a line that says so.
+# resize, and F11 takes it full-screen and back; full-screen goes to the
+# library's first output, or to the other where SDL_VIDEO_FULLSCREEN_DISPLAY=1
+# asks, and is drawn there with the output's own pixels; only full-screen
+# holds off the desktop's blanking; Escape ends it with status 0. A driver
+# the user chose stands. Started by swayidle, kronvale-screensaver
+# --fullscreen tours full-screen, holds nothing awake, and ends with status 0
+# on a key. On a workspace nobody sees, the compositor asks for no frames and
+# it sleeps; when the compositor ends, so does it, with status 1 and a line
+# that says so.
+#
+# labwc, Raspberry Pi OS's desktop: started from its autostart file as a
+# plain line does, full-screen, it sleeps while wlopm switches the output
+# off, and draws full-screen again once it is on.
+#
+# mutter, GNOME's, which draws no title bars of its own: the window has one.
 . "$(dirname "$0")/lib.sh"
-need sway swaymsg grim wtype jq swayidle
+desk=${4:-sway}
 
-# Sway refuses to run as root: as root, the compositor and the program run as
-# nobody, from copies in a folder nobody may use.
+# Compositors refuse to run as root: as root, the compositor and the program
+# run as nobody, from copies in a folder nobody may use.
 if [ "$(id -u)" -eq 0 ]; then
     launch_as=(--reuid=nobody --regid=nogroup --clear-groups)
     chmod 755 "$work"
@@ -27,30 +37,27 @@ FRAME_PROBE=$work/$(basename "$FRAME_PROBE")
 session=$work/session
 mkdir -m 700 "$session"
 [ ${#launch_as[@]} -eq 0 ] || chown nobody "$session"
-cat > "$work/sway.config" << 'CONFIG'
-xwayland disable
-output HEADLESS-1 resolution 1024x768 position 0 0
-output HEADLESS-2 resolution 2048x1536 scale 2 position 1024 0
-for_window [app_id=".*"] floating enable
-default_border none
-default_floating_border none
-CONFIG
 session_env=(HOME="$work" XDG_RUNTIME_DIR="$session" PATH="$PATH" DBUS_SESSION_BUS_ADDRESS=disabled:)
+start_xvfb
 
-setpriv --pdeathsig KILL ${launch_as[@]+"${launch_as[@]}"} -- env -i "${session_env[@]}" \
-    WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS=2 WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
-    sway -c "$work/sway.config" > "$work/sway.log" 2>&1 &
-sway_pid=$!
-launched+=("$sway_pid")
-if ! wait_until 30 eval 'ls "$session"/sway-ipc.*.sock "$session"/wayland-? > /dev/null 2>&1'; then
-    echo "FAIL: sway did not start"
-    cat "$work/sway.log"
-    exit 1
-fi
-wayland_display=$(basename "$(ls "$session"/wayland-?)")
-session_env+=(WAYLAND_DISPLAY="$wayland_display" SWAYSOCK="$(ls "$session"/sway-ipc.*.sock)")
-client_env=("${session_env[@]}" DISPLAY= SDL_VIDEODRIVER=wayland)
-launch_env=("${client_env[@]}")
+# start_desk NAME SOCKET ARGS...: the compositor, run with those variables and
+# arguments, once its socket (a pattern) is there; desk_pid is its process,
+# and its clients reach it by the socket's name.
+start_desk() {
+    local name=$1 socket=$2
+    shift 2
+    setpriv --pdeathsig KILL ${launch_as[@]+"${launch_as[@]}"} -- env -i "${session_env[@]}" "$@" \
+        > "$work/$name.log" 2>&1 &
+    desk_pid=$!
+    launched+=("$desk_pid")
+    if ! wait_until 30 eval 'ls "$session"/$socket > /dev/null 2>&1'; then
+        echo "FAIL: $name did not start"
+        cat "$work/$name.log"
+        exit 1
+    fi
+    session_env+=(WAYLAND_DISPLAY="$(basename "$(ls "$session"/$socket)")")
+}
+
 
 # in_session COMMAND...: a client of the compositor, as the program is one.
 in_session() {
@@ -101,6 +108,78 @@ mode_is() {
 is_sized() {
     [ "$(node '"\(.visible) \(.window_rect.width) \(.window_rect.height)"')" = "true $1 $2" ]
 }
+
+# whole_output: "0 0 WIDTH HEIGHT" of the output screenshots are taken of.
+whole_output() {
+    screenshot "$work/whole.ppm" && echo "0 0 $(sed -n 2p "$work/whole.ppm")"
+}
+
+case $desk in
+labwc)
+    need labwc wlopm grim
+    shot_output=HEADLESS-1
+    mkdir -p "$work/config/labwc"
+    cat > "$work/config/labwc/autostart" << AUTOSTART
+KRONVALE_PROBE_FILE=$work/probe LD_PRELOAD=$FRAME_PROBE $KRONVALE fullscreen 0 0 2> $work/stderr &
+echo \$! > $work/pid
+AUTOSTART
+    [ ${#launch_as[@]} -eq 0 ] || chown -R nobody "$work/config"
+    start_desk labwc 'wayland-?' XDG_CONFIG_HOME="$work/config" WLR_BACKENDS=headless \
+        WLR_HEADLESS_OUTPUTS=1 WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 labwc
+    if wait_until 30 test -s "$work/pid" && kronvale_pid=$(cat "$work/pid") && wait_frames 2; then
+        read -r x y w h < <(whole_output)
+        shows_scene "started from labwc's autostart: full-screen" "$x" "$y" "$w" "$h"
+        start_yardstick window 200 200
+        in_session wlopm --off '*'
+        sleeps "the output switched off by wlopm"
+        in_session wlopm --on '*'
+        if wait_more_frames 10; then ok "switched on, it draws"; else fail "switched on, it draws"; fi
+        shows_scene "still full-screen" "$x" "$y" "$w" "$h"
+    else
+        fail "labwc's autostart starts it ($(cat "$work/labwc.log" "$work/stderr" 2> /dev/null))"
+    fi
+    finish
+    ;;
+mutter)
+    need mutter dbus-run-session
+    start_desk mutter kronvale-mutter dbus-run-session -- mutter --headless --wayland --no-x11 \
+        --virtual-monitor 800x600 --wayland-display kronvale-mutter
+    # What the program asks of the compositor, for the title bar's surfaces.
+    launch_env=("${session_env[@]}" DISPLAY="$DISPLAY" WAYLAND_DEBUG=client)
+    launch window 320 240
+    if wait_frames 20; then
+        subsurfaces=$(grep -c 'get_subsurface' "$work/stderr")
+        if [ "$subsurfaces" -gt 0 ]; then
+            ok "on Mutter, a window on Wayland with a title bar ($subsurfaces surfaces of it)"
+        else
+            fail "on Mutter, a window on Wayland with a title bar: none drawn ($(grep -v '^\[' "$work/stderr"))"
+        fi
+    else
+        fail "on Mutter, a window draws ($(cat "$work/mutter.log"))"
+    fi
+    stop_program
+    finish
+    ;;
+esac
+
+need sway swaymsg grim wtype jq swayidle
+cat > "$work/sway.config" << 'CONFIG'
+xwayland disable
+output HEADLESS-1 resolution 1024x768 position 0 0
+output HEADLESS-2 resolution 2048x1536 scale 2 position 1024 0
+for_window [app_id=".*"] floating enable
+default_border none
+default_floating_border none
+CONFIG
+# Its socket for commands comes after the clients'.
+start_desk sway 'wayland-?' WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS=2 WLR_RENDERER=pixman \
+    WLR_LIBINPUT_NO_DEVICES=1 sway -c "$work/sway.config"
+sway_pid=$desk_pid
+wait_until 10 eval 'ls "$session"/sway-ipc.*.sock > /dev/null 2>&1'
+session_env+=(SWAYSOCK="$(ls "$session"/sway-ipc.*.sock)")
+wayland_display=$(basename "$(ls "$session"/wayland-?)")
+client_env=("${session_env[@]}" DISPLAY="$DISPLAY")
+launch_env=("${client_env[@]}")
 
 app_id=$(basename "$(ls "$(dirname "$0")"/../../platform/linux/org.*.desktop)" .desktop)
 # Windows open on the output in focus, which differs between releases: the first.
@@ -174,6 +253,15 @@ launch
 fullscreen_on "SDL_VIDEO_FULLSCREEN_DISPLAY=1"
 expect_eq "SDL_VIDEO_FULLSCREEN_DISPLAY=1: the other output" "HEADLESS-1 HEADLESS-2" \
     "$(printf '%s\n' "$first" "$output" | sort | tr '\n' ' ' | sed 's/ $//')"
+stop_program
+# A driver the user chose stands.
+launch_env=("${client_env[@]}" SDL_VIDEODRIVER=x11)
+launch window 320 240
+if find_window > /dev/null; then
+    ok "SDL_VIDEODRIVER=x11 stands: a window on the X server beside"
+else
+    fail "SDL_VIDEODRIVER=x11 stands: a window on the X server beside ($(stderr_text))"
+fi
 stop_program
 launch_env=("${client_env[@]}")
 

@@ -24,6 +24,17 @@ else
     fail "window 800 600 opens a display ($(stderr_text))"
 fi
 
+# A Wayland session whose compositor cannot be reached: back to X11.
+launch_env=(WAYLAND_DISPLAY=wayland-none XDG_SESSION_TYPE=wayland)
+launch window 320 240
+if find_window > /dev/null; then
+    ok "with no Wayland compositor to reach, a window on X11"
+else
+    fail "with no Wayland compositor to reach, a window on X11 ($(stderr_text))"
+fi
+stop_program
+launch_env=()
+
 # A side of 0 is the desktop's.
 launch window 0 600
 if win=$(find_window); then
