@@ -19,8 +19,9 @@ int main(int argc, char* argv[]) {
     }
     void* library = dlopen(argv[1], RTLD_NOW | RTLD_LOCAL);
     using Linked = const Version* (*)();
-    const auto linked =
-        library != nullptr ? reinterpret_cast<Linked>(dlsym(library, "SDL_Linked_Version")) : nullptr;
+    const auto linked = library != nullptr
+                            ? reinterpret_cast<Linked>(dlsym(library, "SDL_Linked_Version"))
+                            : nullptr;
     const Version* version = linked != nullptr ? linked() : nullptr;
     if (version == nullptr) {
         std::fprintf(stderr, "%s: no SDL 1.2 in %s\n", argv[0], argv[1]);
