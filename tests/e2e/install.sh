@@ -186,6 +186,11 @@ for library in $needed libGL.so.1; do
     esac
 done
 
+case $depends in
+*"libdecor-0-plugin-1"*) ok "it brings a title bar where the desktop draws none (libdecor's plugin)" ;;
+*) fail "it brings a title bar where the desktop draws none (libdecor's plugin): $depends" ;;
+esac
+
 # Installed with apt as a user would, run, removed. That changes the machine,
 # so only where this test may: as root, and not over an install of the user's.
 install_run_remove() {
