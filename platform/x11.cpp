@@ -37,18 +37,25 @@ int connectionBroken(Display* display) {
     return 0;
 }
 
+// The monitors as the server lays them out, the primary one first; null
+// where it cannot tell (before RandR 1.5).
+XRRMonitorInfo* listMonitors(Display* display, int& count) {
+    int major = 0;
+    int minor = 0;
+    count = 0;
+    if (!XRRQueryVersion(display, &major, &minor) || (major == 1 && minor < 5)) {
+        return nullptr;
+    }
+    return XRRGetMonitors(display, DefaultRootWindow(display), True, &count);
+}
+
 bool monitorSize(int index, int32_t& width, int32_t& height) {
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) {
         return false;
     }
-    int major = 0;
-    int minor = 0;
     int count = 0;
-    XRRMonitorInfo* monitors = nullptr;
-    if (XRRQueryVersion(display, &major, &minor) && (major > 1 || minor >= 5)) {
-        monitors = XRRGetMonitors(display, DefaultRootWindow(display), True, &count);
-    }
+    XRRMonitorInfo* monitors = listMonitors(display, count);
     const bool found = monitors != nullptr && index >= 0 && index < count;
     if (found) {
         width = monitors[index].width;
@@ -123,11 +130,25 @@ void growToFullscreen(int32_t width, int32_t height) {
     if (parent != root || (attributes.width >= width && attributes.height >= height)) {
         return;
     }
-    // The window was centred on its monitor: keep that centre.
-    const int x = attributes.x + attributes.width / 2 - width / 2;
-    const int y = attributes.y + attributes.height / 2 - height / 2;
-    XMoveResizeWindow(display, window, x, y, static_cast<unsigned int>(width),
-                      static_cast<unsigned int>(height));
+    // Centred on the monitor the window stands on, which the library may
+    // have put it in the middle of or in the corner of.
+    int x = attributes.x + attributes.width / 2;
+    int y = attributes.y + attributes.height / 2;
+    int count = 0;
+    XRRMonitorInfo* monitors = listMonitors(display, count);
+    for (int i = 0; i < count; ++i) {
+        const XRRMonitorInfo& m = monitors[i];
+        if (x >= m.x && x < m.x + m.width && y >= m.y && y < m.y + m.height) {
+            x = m.x + m.width / 2;
+            y = m.y + m.height / 2;
+            break;
+        }
+    }
+    if (monitors != nullptr) {
+        XRRFreeMonitors(monitors);
+    }
+    XMoveResizeWindow(display, window, x - width / 2, y - height / 2,
+                      static_cast<unsigned int>(width), static_cast<unsigned int>(height));
     XSync(display, False);
 }
 
