@@ -144,9 +144,14 @@ AUTOSTART
     finish
     ;;
 mutter)
-    need mutter dbus-run-session
-    start_desk mutter kronvale-mutter dbus-run-session -- mutter --headless --wayland --no-x11 \
-        --virtual-monitor 800x600 --wayland-display kronvale-mutter
+    need mutter dbus-daemon
+    # Its session bus, which it needs, the compositor's alone.
+    setpriv --pdeathsig KILL ${launch_as[@]+"${launch_as[@]}"} -- env -i "${session_env[@]}" \
+        dbus-daemon --session --nofork --print-address=3 3> "$work/bus" > /dev/null 2>&1 &
+    launched+=("$!")
+    wait_until 10 test -s "$work/bus" || { echo "FAIL: no session bus for Mutter"; exit 1; }
+    start_desk mutter kronvale-mutter DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")" mutter \
+        --headless --wayland --no-x11 --virtual-monitor 800x600 --wayland-display kronvale-mutter
     # What the program asks of the compositor, for the title bar's surfaces.
     launch_env=("${session_env[@]}" DISPLAY="$DISPLAY" WAYLAND_DEBUG=client)
     launch window 320 240
