@@ -2,7 +2,8 @@
 # debian13 pass: made with mmdebstrap from the archive the machine's apt
 # sources name, kept between runs like installed packages, and made again
 # when missing. Everything in it runs in a mount namespace of its own, so
-# nothing it mounts reaches the machine. Needs root. Sourced.
+# nothing it mounts reaches the machine. On a machine that is Debian 13, it
+# is the machine itself. Needs root. Sourced.
 #
 #   debian13_root                 where it is (KRONVALE_DEBIAN13_ROOT, else
 #                                 /var/cache/kronvale/debian13)
@@ -16,6 +17,11 @@ debian13_repository=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 debian13_root() {
     echo "${KRONVALE_DEBIAN13_ROOT:-/var/cache/kronvale/debian13}"
+}
+
+# A machine that is Debian 13 itself needs no root: all runs on it.
+debian13_here() {
+    [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" = trixie ]
 }
 
 # The first archive the machine's apt sources name for its own Debian release.
@@ -40,6 +46,7 @@ debian_mirror() {
 make_debian13_root() {
     local root mirror
     root=$(debian13_root)
+    ! debian13_here || return 0
     [ ! -x "$root/usr/bin/apt-get" ] || return 0
     mirror=$(debian_mirror)
     if [ -z "$mirror" ]; then
@@ -56,6 +63,10 @@ make_debian13_root() {
 
 in_debian13() {
     local root
+    if debian13_here; then
+        (cd "$debian13_repository" && "$@")
+        return
+    fi
     root=$(debian13_root)
     # The root made a mount point of its own, so that inside it a namespace
     # can be private too; the machine's name server; a fresh /tmp and /run.

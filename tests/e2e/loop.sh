@@ -13,11 +13,13 @@ start_xvfb
 # took that long.
 use_faketime "@2026-12-07 14:05:03"
 zones=
-if [ "$(id -u)" -eq 0 ]; then
+if [ "$(id -u)" -ne 0 ]; then
+    echo "skip - changing the time zone in a mount namespace of the test's own needs root"
+elif ! unshare --mount --propagation private true 2> /dev/null; then
+    echo "skip - changing the time zone: this system's root is no mount point (a chroot), so no mount namespace can keep the change to itself"
+else
     zones=yes
     system_zone Etc/UTC
-else
-    echo "skip - changing the time zone in a mount namespace of the test's own needs root"
 fi
 started=$SECONDS
 launch window 320 240
