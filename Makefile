@@ -28,4 +28,4 @@ windows:
 	scripts/windows
 
 clean:
-	rm -rf build build-arm64 build-sanitize build-fuzz build-windows build-classic build-sdl-source build-logs build-sdl-source.lock
+	rm -rf build build-arm64 build-sanitize build-fuzz build-windows build-classic build-sdl-source build-debian13 build-logs build-sdl-source.lock
