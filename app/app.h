@@ -145,6 +145,10 @@ constexpr int32_t tourLength =
 extern int32_t tourFrame; // how far into it, 0 to tourLength - 1
 void tourInput();
 
+// Where the tour starts on monitor `index` of `count`, each at a place of
+// its own, so that no two show the same frame by chance.
+void startTourOn(int32_t index, int32_t count);
+
 // The ways out (app/quit.cpp), below everything that calls them.
 
 // Shuts SDL down and ends the process through the normal exit path.

@@ -68,6 +68,11 @@ int32_t offsetFor(double at) {
 
 } // namespace
 
+void startTourOn(int32_t index, int32_t count) {
+    // Their visits, and their swings, spread evenly over two minutes.
+    tourFrame = index * visitFrames / count;
+}
+
 void tourInput() {
     const int32_t t = tourFrame;
     tourFrame = (tourFrame + 1) % tourLength;

@@ -9,8 +9,10 @@ constexpr const char* applicationId = KRONVALE_APP_ID;
 // Why the screen stays awake, as the desktop lists it beside the name.
 constexpr const char* screenAwakeReason = "Showing the clock full-screen";
 
-// Set by the screensavers' programs: the run is a screensaver's.
+// Set by the screensavers' programs: the run is a screensaver's; and, for
+// each of kronvale.scr's processes, the monitor it covers.
 constexpr const char* screensaverVariable = "KRONVALE_SCREENSAVER";
+constexpr const char* screensaverMonitorVariable = "KRONVALE_SCREENSAVER_MONITOR";
 
 // Read by SDL, both libraries: whether the screen may blank; the monitor
 // full-screen goes to; the video driver; a window SDL is to draw in that it

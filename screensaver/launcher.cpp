@@ -1,6 +1,6 @@
 // kronvale-screensaver: runs Kronvale inside a window it is given, the way
-// XScreenSaver hands a display mode its window; or full-screen, the way an
-// idle daemon starts a screensaver on a Wayland desk.
+// XScreenSaver hands a display mode its window; or full-screen on every
+// monitor, the way an idle daemon starts a screensaver on a Wayland desk.
 //
 //   kronvale-screensaver [-window-id ID | --window-id ID | -root | --root] [OPTION...]
 //   kronvale-screensaver --fullscreen [OPTION...]
@@ -11,8 +11,8 @@
 // The window comes from -window-id, else from XSCREENSAVER_WINDOW, else with
 // -root it is the root window; without any, Kronvale simply opens a window of
 // its own. Kronvale takes this process's place (full-screen, this program
-// runs it itself), so the signals that stop a screensaver reach it directly
-// and nothing is left behind.
+// runs it itself, or one for each monitor while this one waits for them), so
+// the signals that stop a screensaver reach it and nothing is left behind.
 #include "app/app.h"
 #include "platform/launcher.h"
 #include "records/names.h"
@@ -41,15 +41,18 @@ std::vector<const char*> kronvaleLine(std::initializer_list<const char*> display
     return line;
 }
 
+// Kronvale's options, for each monitor's Kronvale.
+std::vector<const char*> fullscreenOptions;
+
 // Full-screen on the monitor Kronvale would go to, at its own size, touring;
 // ended with status 0 by a key, a button or the pointer moving, as
 // kronvale.scr /s is, or by SIGTERM; never holding the screen awake.
-[[noreturn]] void runFullscreen(const std::vector<const char*>& options) {
+[[noreturn]] void runFullscreen() {
     setEnvironment(screensaverVariable, "1");
     setEnvironment(blankingVariable, "1");
     onVideoStarted = [] { installScreensaverInputFilter(ScreensaverAction::Show); };
     static std::vector<const char*> line;
-    line = kronvaleLine({"fullscreen", "0", "0"}, options);
+    line = kronvaleLine({"fullscreen", "0", "0"}, fullscreenOptions);
     ::runKronvale(static_cast<int>(line.size()) - 1, const_cast<char**>(line.data()));
 }
 
@@ -65,6 +68,78 @@ std::vector<const char*> kronvaleLine(std::initializer_list<const char*> display
     runProgramBeside("kronvale", const_cast<char* const*>(line.data()));
     std::fprintf(stderr, "%s: cannot run kronvale: %s\n", name, std::strerror(errno));
     std::exit(127);
+}
+
+// On an X server, the covers of the monitors, and where the pointer stood
+// and stands over them.
+std::vector<MonitorCover> covers;
+PointerPosition pointer{0, 0};
+
+PointerPosition coveredPointer() {
+    return pointer;
+}
+
+// The covers hold the input while a Kronvale draws in each: the same things
+// end the screensaver there as in a Kronvale's own filter.
+bool userCameBack() {
+    static ScreensaverInputFilter filter(ScreensaverAction::Show, coveredPointer);
+    SDL_Event event{};
+    switch (awaitCoverInput(100, pointer.x, pointer.y)) {
+    case CoverInput::Nothing:
+        return false;
+    case CoverInput::Press:
+        event.type = SDL_KEYDOWN;
+        break;
+    case CoverInput::Motion:
+        event.type = SDL_MOUSEMOTION;
+        break;
+    }
+    return filter.judge(event) == ScreensaverInput::Dismiss;
+}
+
+// Every monitor covered, each by a Kronvale of its own whose tour starts at
+// a place of its own; a monitor the user named keeps it to that one. On an
+// X server each draws in a cover of this program's, the input held here:
+// full-screen, the libraries would keep the pointer to one monitor, and pull
+// it off another, where another Kronvale takes that for the user coming back.
+[[noreturn]] void runOnEveryMonitor(const std::vector<const char*>& options) {
+    fullscreenOptions = options;
+    static int monitors = 0;
+    bool wayland = false;
+    monitors = std::getenv(monitorVariable) == nullptr ? countMonitors(wayland) : 1;
+    if (monitors <= 1) {
+        runFullscreen();
+    }
+    if (wayland) {
+        std::exit(runOnEachMonitor(
+            monitors,
+            [](int index) {
+                setEnvironment(monitorVariable, std::to_string(index).c_str());
+                startTourOn(index, monitors);
+                runFullscreen();
+            },
+            nullptr));
+    }
+    covers = coverMonitors();
+    pointerOnScreen(pointer.x, pointer.y);
+    monitors = static_cast<int>(covers.size());
+    std::exit(runOnEachMonitor(
+        monitors,
+        [](int index) {
+            const MonitorCover& cover = covers[index];
+            setEnvironment(screensaverVariable, "1");
+            setEnvironment(blankingVariable, "1");
+            setEnvironment(foreignWindowVariable, std::to_string(cover.window).c_str());
+            setEnvironment(foreignOpenGlVariable, "1");
+            startTourOn(index, monitors);
+            static std::vector<const char*> line;
+            static std::string width, height;
+            width = std::to_string(cover.width);
+            height = std::to_string(cover.height);
+            line = kronvaleLine({"window", width.c_str(), height.c_str()}, fullscreenOptions);
+            ::runKronvale(static_cast<int>(line.size()) - 1, const_cast<char**>(line.data()));
+        },
+        userCameBack));
 }
 
 } // namespace
@@ -86,7 +161,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (request.fullscreen) {
-        runFullscreen(options);
+        runOnEveryMonitor(options);
     }
     // The screensaver's own window beats the root window it may also ask for.
     if (request.window == nullptr) {

@@ -1,6 +1,7 @@
 // The screensavers' command lines and their input filter.
 #include "screensaver/screensaver.h"
 
+#include "app/app.h"
 #include "platform/platform.h"
 #include "records/names.h"
 
@@ -8,14 +9,18 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <sstream>
 
 const char* const screensaverTitle = windowCaption;
-const char* const screensaverNothingToSet =
-    "There is nothing to set: Kronvale keeps no settings between runs. Its options "
-    "(--12-hour, --drift, --night FROM-TO) are for kronvale.exe's command line.";
 const char* const screensaverUsage =
-    "Kronvale as a screensaver takes /s (show it full-screen), /p HWND or /p:HWND (show it "
-    "inside that window) or /c (settings; there are none), in upper or lower case, with / or -.";
+    "Kronvale as a screensaver takes /s (show it full-screen on every monitor), /p HWND or "
+    "/p:HWND (show it inside that window) or /c (its settings), in upper or lower case, with / or "
+    "-.";
+const char* const screensaverUnreadableSettings =
+    "The settings kept were not text, and are ignored.";
+const char* const screensaverIgnoredSettings =
+    "The settings kept, '%s', are not Kronvale's options, and are ignored.";
+const char* const screensaverSettingsNotKept = "The settings could not be kept in the registry.";
 
 namespace {
 
@@ -36,6 +41,41 @@ bool parseWindow(const char* text, uint64_t& window) {
 }
 
 } // namespace
+
+bool parseKeptSettings(const std::string& text, std::vector<std::string>& words, Options& options) {
+    words.clear();
+    std::istringstream split(text);
+    for (std::string word; split >> word;) {
+        words.push_back(word);
+    }
+    std::vector<const char*> line{"kronvale.scr"};
+    for (const std::string& word : words) {
+        line.push_back(word.c_str());
+    }
+    std::vector<const char*> rest;
+    options = takeOptions(static_cast<int>(line.size()), line.data(), rest);
+    // The program's name and the null at the end: nothing but options.
+    if (options.badNight != nullptr || rest.size() != 2) {
+        words.clear();
+        options = Options{false, false, 0, 0, nullptr};
+        return false;
+    }
+    return true;
+}
+
+std::string keptSettingsText(bool twelveHour, bool drift, int32_t nightFrom, int32_t nightTo) {
+    std::string text;
+    if (twelveHour) {
+        text += " --12-hour";
+    }
+    if (drift) {
+        text += " --drift";
+    }
+    if (nightFrom != nightTo) {
+        text += " --night " + std::to_string(nightFrom) + "-" + std::to_string(nightTo);
+    }
+    return text.empty() ? text : text.substr(1);
+}
 
 LauncherRequest parseLauncherCommandLine(int argc, const char* const argv[]) {
     LauncherRequest request{nullptr, false, false, nullptr};
@@ -173,12 +213,6 @@ void requestQuit() {
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
-}
-
-void judgeOutsideInput(const SDL_Event& event) {
-    if (activeFilter.judge(event) == ScreensaverInput::Dismiss) {
-        requestQuit();
-    }
 }
 
 void installScreensaverInputFilter(ScreensaverAction action) {

@@ -1,11 +1,15 @@
 // The screensavers' programs, kronvale-screensaver (launcher.cpp) and
-// kronvale.scr (windowsMain.cpp): what their command lines ask for, and
-// which input ends a screensaver or is kept from the camera. Plain code, so
-// that it is tested on every platform.
+// kronvale.scr (windowsMain.cpp): what their command lines ask for, the
+// settings the .scr keeps, and which input ends a screensaver or is kept
+// from the camera. Plain code, so that it is tested on every platform.
 #pragma once
 
 #include <SDL.h>
 #include <cstdint>
+#include <string>
+#include <vector>
+
+struct Options;
 
 // kronvale-screensaver's command line, as XScreenSaver writes it:
 // -window-id ID (or --window-id, either with =ID), -root (or --root); or, for
@@ -23,7 +27,7 @@ LauncherRequest parseLauncherCommandLine(int argc, const char* const argv[]);
 bool parseWindowId(const char* text, uint64_t& id);
 
 enum class ScreensaverAction {
-    Configure, // "/c", or no argument: there is nothing to set
+    Configure, // "/c", or no argument: the settings dialog
     Show,      // "/s": full-screen until the user comes back
     Preview,   // "/p HWND": inside that window, at its size
     Unknown,   // anything else
@@ -35,8 +39,21 @@ struct ScreensaverRequest {
 };
 
 extern const char* const screensaverTitle;
-extern const char* const screensaverNothingToSet;
 extern const char* const screensaverUsage;
+// The settings dialog's line for a kept value it could not read, and one
+// that is no Kronvale options (a format for the value).
+extern const char* const screensaverUnreadableSettings;
+extern const char* const screensaverIgnoredSettings;
+extern const char* const screensaverSettingsNotKept;
+
+// The settings kronvale.scr keeps (the registry's value), written as
+// kronvale.exe's options are on its command line: "--12-hour --night 22-7".
+// A value whose every word is such an option gives them, as words and as
+// Options; any other is void as a whole, and false.
+bool parseKeptSettings(const std::string& text, std::vector<std::string>& words, Options& options);
+
+// The value that keeps these settings; a night from an hour to the same is none.
+std::string keptSettingsText(bool twelveHour, bool drift, int32_t nightFrom, int32_t nightTo);
 
 // Case-insensitive, with "/" or "-", the window as "/p 1234" or "/p:1234".
 ScreensaverRequest parseScreensaverCommandLine(int argc, const char* const argv[]);
@@ -87,10 +104,6 @@ void installScreensaverInputFilter(ScreensaverAction action, PointerReader point
 // The same, with the system pointer where the window system tells it, else
 // the motion events' (platform.h's systemPointer).
 void installScreensaverInputFilter(ScreensaverAction action);
-
-// Input that reached one of the screensaver's own windows rather than SDL's,
-// judged by the same filter: a dismissing one asks the program to quit.
-void judgeOutsideInput(const SDL_Event& event);
 
 // Asks the program to end, as closing its window would: with status 0.
 void requestQuit();

@@ -1,5 +1,6 @@
 // kronvale.scr: Kronvale with the command line Windows gives a screensaver,
-// turned into the program's own before handing over to it.
+// turned into the program's own before handing over to it: on every monitor
+// a Kronvale of its own, in a preview window, or the settings it keeps.
 #include "app/app.h"
 #include "platform/platform.h"
 #include "platform/windowsScreensaver.h"
@@ -8,7 +9,10 @@
 
 #include <SDL.h>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -27,17 +31,69 @@ void filterInput() {
     installScreensaverInputFilter(running);
 }
 
-[[noreturn]] void runWith(const char* program, int32_t width, int32_t height) {
-    static std::string widthText, heightText;
-    widthText = std::to_string(width);
-    heightText = std::to_string(height);
-    static char* argv[5];
-    argv[0] = const_cast<char*>(program);
-    argv[1] = const_cast<char*>("window");
-    argv[2] = const_cast<char*>(widthText.c_str());
-    argv[3] = const_cast<char*>(heightText.c_str());
-    argv[4] = nullptr;
-    runKronvale(4, argv);
+// The settings kept for the user, as their options, and what stands in the
+// way of reading them; a value that cannot be read is ignored as a whole.
+std::vector<std::string> keptOptions(Options& options, std::string& note) {
+    std::string text;
+    std::vector<std::string> words;
+    options = Options{false, false, 0, 0, nullptr};
+    switch (readKeptSettings(text)) {
+    case KeptSettings::None:
+        break;
+    case KeptSettings::Unreadable:
+        note = screensaverUnreadableSettings;
+        break;
+    case KeptSettings::Text:
+        if (!parseKeptSettings(text, words, options)) {
+            std::vector<char> line(std::strlen(screensaverIgnoredSettings) + text.size());
+            std::snprintf(line.data(), line.size(), screensaverIgnoredSettings, text.c_str());
+            note = line.data();
+        }
+        break;
+    }
+    return words;
+}
+
+// Kronvale in the window given, at its size, with the options kept.
+[[noreturn]] void runIn(const char* program, uint64_t window, int32_t width, int32_t height) {
+    drawInto(window);
+    onVideoStarted = filterInput;
+    Options options;
+    std::string note;
+    static std::vector<std::string> words;
+    words = keptOptions(options, note);
+    words.insert(words.begin(), {program, "window", std::to_string(width), std::to_string(height)});
+    static std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(&word[0]);
+    }
+    argv.push_back(nullptr);
+    runKronvale(static_cast<int>(argv.size()) - 1, argv.data());
+}
+
+// The settings dialog, its choices kept once OK is pressed.
+int configure(uint64_t parent) {
+    Options options;
+    std::string note;
+    keptOptions(options, note);
+    ScreensaverSettings settings{options.twelveHour, options.drift,
+                                 options.nightFrom != options.nightTo, options.nightFrom,
+                                 options.nightTo};
+    if (!settings.night) {
+        settings.nightFrom = 22;
+        settings.nightTo = 7;
+    }
+    if (!editSettings(settings, note.c_str(), parent)) {
+        return 0;
+    }
+    const std::string text = keptSettingsText(settings.twelveHour, settings.drift,
+                                              settings.night ? settings.nightFrom : 0,
+                                              settings.night ? settings.nightTo : 0);
+    if (!keepSettings(text)) {
+        showMessageBox(screensaverTitle, screensaverSettingsNotKept);
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace
@@ -48,23 +104,29 @@ int main(int argc, char* argv[]) {
     int32_t height = 0;
     switch (request.action) {
     case ScreensaverAction::Configure:
-        showMessageBox(screensaverTitle, screensaverNothingToSet);
-        return 0;
+        return configure(request.window);
     case ScreensaverAction::Unknown:
         showMessageBox(screensaverTitle, screensaverUsage);
         return 1;
     case ScreensaverAction::Show: {
         // Windows of its own rather than a full-screen mode: no mode change,
-        // nothing that confines or moves the pointer, and every monitor covered.
-        const uint64_t screen = openShowingWindows(judgeOutsideInput, width, height);
+        // nothing that confines or moves the pointer. One process for each
+        // monitor, since SDL gives each one display, its tour at a place of
+        // its own.
+        const char* monitor = std::getenv(screensaverMonitorVariable);
+        const int monitors = countMonitors();
+        if (monitor == nullptr && monitors > 1) {
+            return runOnEachMonitor(monitors);
+        }
+        const int index = monitor != nullptr ? std::atoi(monitor) : 0;
+        startTourOn(index, monitors > 1 ? monitors : 1);
+        const uint64_t screen = openShowingWindow(index, width, height);
         if (screen == 0) {
             std::fprintf(stderr, "No window for the screensaver\n");
             return 1;
         }
-        drawInto(screen);
         running = request.action;
-        onVideoStarted = filterInput;
-        runWith(argv[0], width, height);
+        runIn(argv[0], screen, width, height);
     }
     case ScreensaverAction::Preview: {
         const uint64_t preview = openPreviewWindow(request.window, width, height);
@@ -73,10 +135,8 @@ int main(int argc, char* argv[]) {
                          static_cast<unsigned long long>(request.window));
             return 1;
         }
-        drawInto(preview);
         running = request.action;
-        onVideoStarted = filterInput;
-        runWith(argv[0], width, height);
+        runIn(argv[0], preview, width, height);
     }
     }
     return 1;

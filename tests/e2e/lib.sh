@@ -150,6 +150,12 @@ alive() {
     [ -n "$stat" ] && [ "${stat%% *}" != Z ]
 }
 
+# nothing_left: no process this test started runs Kronvale any more: none
+# has the frame probe writing into this test's folder.
+nothing_left() {
+    ! grep -qsz "^KRONVALE_PROBE_FILE=$work/probe\$" /proc/[0-9]*/environ
+}
+
 # running, ended: whether the launched program still runs, or has ended.
 running() {
     alive "$kronvale_pid"
@@ -327,7 +333,8 @@ geometry() {
 covering() {
     local id
     for id in $(xwininfo -root -children | awk '$1 ~ /^0x/ { print $1 }'); do
-        if [ "$(geometry "$id")" = "$1" ] && xwininfo -id "$id" | grep -q IsViewable; then
+        # A window may go between the listing and the look.
+        if [ "$(geometry "$id" 2> /dev/null)" = "$1" ] && xwininfo -id "$id" 2> /dev/null | grep -q IsViewable; then
             echo "$1"
             return
         fi

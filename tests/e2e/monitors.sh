@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Two 1280 by 1024 monitors side by side: full-screen covers the primary one,
 # at its size, and leaves the other as it was; SDL_VIDEO_FULLSCREEN_DISPLAY=1
-# puts it on the other instead.
+# puts it on the other instead. The screensaver for an idle daemon covers
+# both.
 . "$(dirname "$0")/lib.sh"
 start_monitors
 
@@ -30,4 +31,38 @@ covers "full-screen at the default size, letterboxed" 32 fullscreen
 launch_env=(SDL_VIDEO_FULLSCREEN_DISPLAY=1)
 on=1280
 covers "SDL_VIDEO_FULLSCREEN_DISPLAY=1" 0 fullscreen 0 0
+launch_env=()
+
+# The screensaver for an idle daemon: a Kronvale of its own on each monitor,
+# at its size, their tours apart; the pointer moving ends them all with
+# status 0, and leaves none running.
+KRONVALE=$(dirname "$KRONVALE")/kronvale-screensaver
+xdotool mousemove 1900 500
+launch --fullscreen
+if wait_until 30 eval '[ -n "$(covering 1280x1024+0+0)" ] && [ -n "$(covering 1280x1024+1280+0)" ] || ended' &&
+    running; then
+    ok "kronvale-screensaver --fullscreen covers both monitors"
+    # Far out, once both eyes have flown in.
+    wait_frames 600
+    # Their eyes stand apart: the floor square, seen from elsewhere, lies
+    # on other columns of each.
+    shows_scene "the scene on the first" 0 0 1280 1024
+    first="$cyanleft $cyanright"
+    shows_scene "and on the second" 1280 0 1280 1024
+    second="$((cyanleft - 1280)) $((cyanright - 1280))"
+    apart=$(awk -v a="$first" -v b="$second" 'BEGIN { split(a, p); split(b, q)
+        print (p[1] > q[1] ? p[1] - q[1] : q[1] - p[1]) + (p[2] > q[2] ? p[2] - q[2] : q[2] - p[2]) }')
+    if [ "$apart" -gt 4 ]; then
+        ok "the two tours stand apart (the floor from $first and from $second)"
+    else
+        fail "the two tours stand apart: the floor from $first and from $second"
+    fi
+    xdotool mousemove 1700 300
+    wait_exit
+    expect_eq "the pointer moving ends them all with status 0" "0 " "$exit_status $(stderr_text)"
+    if nothing_left; then ok "and none is left running"; else fail "and none is left running"; fi
+else
+    fail "kronvale-screensaver --fullscreen covers both monitors ($(stderr_text))"
+    xwininfo -root -tree | grep -E "1280x1024|Kronvale"
+fi
 finish

@@ -23,12 +23,6 @@ wait_until 30 test -s "$work/window-id"
 id=$(head -n 1 "$work/window-id")
 [ -n "$id" ] || { echo "FAIL: no window to embed into"; exit 1; }
 
-# No process this test started runs Kronvale any more: none has the frame
-# probe writing into this test's folder.
-nothing_left() {
-    ! grep -qsz "^KRONVALE_PROBE_FILE=$work/probe\$" /proc/[0-9]*/environ
-}
-
 # Pixels outside the window that are not black (the bare X screen is), of
 # one screenshot: all of the screen's but the window's.
 outside_not_black() {

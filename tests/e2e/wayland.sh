@@ -274,19 +274,26 @@ stop_program
 launch_env=("${client_env[@]}")
 
 # An idle daemon's screensaver: after a second without input, swayidle
-# starts it (through sh, not waiting for it); a key ends it.
+# starts it (through sh, not waiting for it): a Kronvale full-screen on each
+# output; a key ends them all.
 idle_command="$work/kronvale-screensaver --fullscreen 2> $work/idle.stderr; echo \$? > $work/idle.status"
 setpriv --pdeathsig KILL ${launch_as[@]+"${launch_as[@]}"} -- env -i "${client_env[@]}" \
     KRONVALE_PROBE_FILE="$work/probe" LD_PRELOAD="$FRAME_PROBE" \
     swayidle -w timeout 1 "$idle_command" > "$work/swayidle.log" 2>&1 &
 idle_pid=$!
 launched+=("$idle_pid")
+# covered: the outputs a full-screen Kronvale stands on; saver_pid: one of them.
+covered() {
+    in_session swaymsg -t get_tree | jq -r --arg id "$app_id" '.nodes[] |
+        select(any(.. | objects; .app_id? == $id and .fullscreen_mode? == 1)) | .name' | sort | xargs
+}
 saver_pid() {
     in_session swaymsg -t get_tree | jq -r --arg id "$app_id" \
         'first(.. | objects | select(.app_id? == $id and .fullscreen_mode? == 1)) | .pid'
 }
-if wait_until 30 eval 'kronvale_pid=$(saver_pid 2> /dev/null); [ -n "$kronvale_pid" ]'; then
-    ok "idle for a second, swayidle's screensaver is full-screen"
+if wait_until 30 eval '[ "$(covered 2> /dev/null)" = "HEADLESS-1 HEADLESS-2" ]'; then
+    ok "idle for a second, swayidle's screensaver is full-screen on each output"
+    kronvale_pid=$(saver_pid)
     expect_eq "it holds nothing awake, and is named as the menu entry is" "false none $app_id" \
         "$(node '"\(.inhibit_idle) \(.idle_inhibitors.application) \(.app_id)"')"
     shot_output=$(on_output)
@@ -303,10 +310,11 @@ if wait_until 30 eval 'kronvale_pid=$(saver_pid 2> /dev/null); [ -n "$kronvale_p
     kill -TERM "$idle_pid"
     in_session wtype -s 300 -k space
     wait_until "$exit_deadline" test -s "$work/idle.status"
-    expect_eq "a key ends it with status 0, saying nothing" "0 " \
+    expect_eq "a key ends them all with status 0, saying nothing" "0 " \
         "$(cat "$work/idle.status" 2> /dev/null) $(cat "$work/idle.stderr")"
+    if nothing_left; then ok "and none is left running"; else fail "and none is left running"; fi
 else
-    fail "idle for a second, swayidle starts the screensaver full-screen ($(cat "$work/swayidle.log" "$work/idle.stderr" 2> /dev/null))"
+    fail "idle for a second, swayidle starts the screensaver full-screen on each output: on $(covered) ($(cat "$work/swayidle.log" "$work/idle.stderr" 2> /dev/null))"
 fi
 kronvale_pid=
 
