@@ -2,6 +2,7 @@
 // which input ends it or is kept from the camera.
 #include "screensaver/screensaver.h"
 
+#include "app/app.h"
 #include "arguments.h"
 #include "events.h"
 
@@ -71,6 +72,38 @@ TEST(ScreensaverCommandLine, AnythingElseIsUnknown) {
                   static_cast<int>(ScreensaverAction::Unknown))
             << args.front() << " (" << args.size() << " arguments)";
     }
+}
+
+TEST(ScreensaverSettings, KeptAsTheOptionsAreWrittenOrIgnoredWhole) {
+    const struct {
+        const char* kept;
+        bool valid;
+        const char* words; // as they are passed on, joined by spaces
+    } rows[] = {
+        {"", true, ""},
+        {"--12-hour --night 22-7", true, "--12-hour --night 22-7"},
+        {"  --drift\t--night=1-5 ", true, "--drift --night=1-5"},
+        {"--night 25-7", false, ""},
+        {"--12-hour window", false, ""},
+        {"--12-hour --night", false, ""},
+        {"fullscreen 640 480", false, ""},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> words;
+        Options options{};
+        EXPECT_EQ(parseKeptSettings(row.kept, words, options), row.valid) << row.kept;
+        std::string joined;
+        for (const std::string& word : words) {
+            joined += (joined.empty() ? "" : " ") + word;
+        }
+        EXPECT_EQ(joined, row.words) << row.kept;
+    }
+    // What the dialog keeps reads back as the same settings.
+    std::vector<std::string> words;
+    Options options{};
+    ASSERT_TRUE(parseKeptSettings(keptSettingsText(true, false, 22, 7), words, options));
+    EXPECT_TRUE(options.twelveHour && !options.drift && options.nightFrom == 22 && options.nightTo == 7);
+    EXPECT_EQ(keptSettingsText(false, true, 3, 3), "--drift");
 }
 
 namespace {

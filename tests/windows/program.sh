@@ -22,9 +22,10 @@ else
 fi
 
 # A bare Windows has its system libraries and nothing of the compiler's.
-# The screensaver paints the monitors it shows nothing on black (GDI32).
+# The screensaver paints its windows black until it draws (GDI32), and
+# keeps its settings in the registry (ADVAPI32).
 for needs in "kronvale.exe:GLU32.dll KERNEL32.dll OPENGL32.dll SDL.dll USER32.dll msvcrt.dll" \
-    "kronvale.scr:GDI32.dll GLU32.dll KERNEL32.dll OPENGL32.dll SDL.dll USER32.dll msvcrt.dll"; do
+    "kronvale.scr:ADVAPI32.dll GDI32.dll GLU32.dll KERNEL32.dll OPENGL32.dll SDL.dll USER32.dll msvcrt.dll"; do
     program=${needs%%:*}
     headers=$($prefix-objdump -p "$folder/$program")
     expect_eq "$program is a 64-bit Windows GUI program" "yes" \

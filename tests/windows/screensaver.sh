@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # kronvale.scr from the zip under Wine, started as Windows starts a
-# screensaver: /c and no argument say there is nothing to set, anything
-# unknown says what is accepted; /s shows the scene full-screen and ends on a
-# key, a button or the pointer moving away, which never steers the camera;
-# /p draws inside the window it is given, at its size, until that goes.
+# screensaver: /c and no argument show the settings dialog, which keeps them
+# in the registry, anything unknown says what is accepted; /s shows the
+# scene full-screen, as the settings kept say, and ends on a key, a button
+# or the pointer moving away, which never steers the camera; /p draws inside
+# the window it is given, at its size, until that goes.
 . "$(dirname "$0")/lib.sh"
 
 start_xvfb
@@ -22,17 +23,44 @@ expect_box() {
     fi
 }
 
-nothing_to_set="There is nothing to set: Kronvale keeps no settings between runs. Its options (--12-hour, --drift, --night FROM-TO) are for kronvale.exe's command line."
+# kept VALUE: the settings kept for the user, as Windows' own reg writes them.
+kept() {
+    "$wine_run" reg add 'HKCU\Software\Kronvale' /v Options /t REG_SZ /d "$1" /f > /dev/null 2>&1
+}
+
+# /c: the settings dialog; the first box ticked (12-hour labels) and OK
+# keep that in the registry, as kronvale.exe's option.
 launch_windows kronvale.scr /c
-expect_box Kronvale "$nothing_to_set" 0 "/c"
-expect_eq "the text is also the line in stderr.txt" "$nothing_to_set"$'\r' "$(stderr_file)"
+if dialog=$(find_windows_window Kronvale); then
+    focus "$dialog" && xdotool key --window "$dialog" space
+    press_ok "$dialog"
+    wait_exit
+    expect_eq "/c's dialog keeps the 12-hour labels, and ends with status 0" "0 --12-hour" \
+        "$exit_status $("$wine_run" reg query 'HKCU\Software\Kronvale' /v Options 2> /dev/null |
+            tr -d '\r' | sed -n 's/^ *Options *REG_SZ *//p')"
+else
+    fail "/c shows the settings dialog"
+    wait_exit 1
+fi
+# A value kept that is no Kronvale options is ignored whole, and the dialog says so.
+kept "--night 25-7"
 launch_windows kronvale.scr
-expect_box Kronvale "$nothing_to_set" 0 "no argument"
+if dialog=$(find_windows_window Kronvale); then
+    expect_eq "no argument: the dialog, saying the value kept is ignored" \
+        "The settings kept, '--night 25-7', are not Kronvale's options, and are ignored." \
+        "$(box_text Kronvale)"
+    press_key "$dialog" Escape
+    expect_eq "Escape leaves it with status 0" 0 "$exit_status"
+else
+    fail "no argument shows the settings dialog"
+    wait_exit 1
+fi
 launch_windows kronvale.scr /x
-expect_box Kronvale "Kronvale as a screensaver takes /s (show it full-screen), /p HWND or /p:HWND (show it inside that window) or /c (settings; there are none), in upper or lower case, with / or -." \
+expect_box Kronvale "Kronvale as a screensaver takes /s (show it full-screen on every monitor), /p HWND or /p:HWND (show it inside that window) or /c (its settings), in upper or lower case, with / or -." \
     1 "an unknown argument"
 
-# /s: the pointer stands in a corner the scene never reaches.
+# /s, with the value kept that is ignored: the pointer stands in a corner
+# the scene never reaches.
 xdotool mousemove 40 700
 launch_windows kronvale.scr /s
 if window=$(find_window_at 1024x768+0+0); then
@@ -53,6 +81,20 @@ if window=$(find_window_at 1024x768+0+0); then
 else
     fail "/s opens a display of the desktop's size, 1024 by 768"
 fi
+
+# A night kept that covers the present hour: /s draws dim. The value kept
+# above, which is none, was ignored and drew on white.
+hour=$((10#$(date +%H)))
+kept "--night $(((hour + 23) % 24))-$(((hour + 2) % 24))"
+launch_windows kronvale.scr /s
+if window=$(find_window_at 1024x768+0+0) && wait_frames 10 && measure 0 0 1024 768; then
+    expect_eq "a night kept over this hour: /s draws dim, white a dark grey" "0 64,64,64" \
+        "$white $(colours 2 765 1 1)"
+    press_key 1024x768+0+0 a
+else
+    fail "a night kept: /s opens a display and draws"
+fi
+kept ""
 
 # Each running and drawing before the input comes, so that only the input can end it.
 launch_windows kronvale.scr /S
