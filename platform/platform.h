@@ -62,9 +62,9 @@ void growToFullscreen(int32_t width, int32_t height);
 // does a resized window's.
 void followForeignWindow();
 
-// Where the system pointer stands, in screen pixels, whichever window it is
-// over; false where the window system does not tell (Wayland keeps the
-// pointer to the window under it).
+// Where the system pointer stands, in screen pixels; false where the window
+// system does not tell (Wayland keeps the pointer to the window under it),
+// or need not: on X11 SDL's motion events say it.
 bool systemPointer(int32_t& x, int32_t& y);
 
 // After every frame presented: where the window system tells whether anyone

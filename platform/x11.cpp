@@ -2,9 +2,8 @@
 // Wayland may run beside; platform/ chooses once, by SDL's driver): the monitors as
 // it lays them out, the window's icon where window managers look for it, a
 // full-screen window made as large as the desktop where no window manager
-// does it, a window SDL did not make followed as it is resized, where the
-// pointer stands, whether the monitor is switched off, and the server's
-// going away.
+// does it, a window SDL did not make followed as it is resized, whether the
+// monitor is switched off, and the server's going away.
 #include "platform/linuxWindowSystems.h"
 #include "records/names.h"
 
@@ -175,26 +174,6 @@ void followForeignWindow() {
     }
 }
 
-// Asked on a connection of its own, since it may be asked before SDL's
-// window is there.
-bool pointerOnScreen(int32_t& x, int32_t& y) {
-    static Display* display = XOpenDisplay(nullptr);
-    Window root = 0;
-    Window child = 0;
-    int rootX = 0;
-    int rootY = 0;
-    int windowX = 0;
-    int windowY = 0;
-    unsigned int buttons = 0;
-    if (display == nullptr || !XQueryPointer(display, DefaultRootWindow(display), &root, &child,
-                                             &rootX, &rootY, &windowX, &windowY, &buttons)) {
-        return false;
-    }
-    x = rootX;
-    y = rootY;
-    return true;
-}
-
 // How often the server is asked whether its monitor is switched off: once a
 // second, so that a clock switched back on draws again within one.
 constexpr double powerAskedEvery = 1.0;
@@ -244,7 +223,6 @@ void connectX11(WindowSystem& system) {
     system.growToFullscreen = growToFullscreen;
     system.followForeignWindow = followForeignWindow;
     system.watchDisplayConnection = watchDisplayConnection;
-    system.systemPointer = pointerOnScreen;
     system.framesUnasked = monitorOff;
     system.awaitFrameRequest = awaitServer;
 }

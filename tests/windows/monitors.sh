@@ -26,8 +26,12 @@ if screen=$(find_window_at 1280x1024+0+0) && other=$(find_window_at 1280x1024+12
     again_until ended xdotool key a
     wait_exit
     expect_eq "a key ends them all with status 0" 0 "$exit_status"
-    expect_eq "and none is left running" "" \
-        "$(grep -ls 'kronvale\.scr' /proc/[0-9]*/cmdline | grep -v "/proc/$$/")"
+    # None of this prefix's, as other tests run theirs beside.
+    left=$(for process in /proc/[0-9]*; do
+        grep -qs 'kronvale\.scr' "$process/cmdline" &&
+            grep -qsz "^WINEPREFIX=$WINEPREFIX\$" "$process/environ" && echo "$process"
+    done)
+    expect_eq "and none is left running" "" "$left"
 else
     fail "/s covers both monitors: $(xwininfo -root -tree | grep -c 1280x1024) windows of a monitor's size"
 fi
