@@ -42,8 +42,8 @@ launch --fullscreen
 if wait_until 30 eval '[ -n "$(covering 1280x1024+0+0)" ] && [ -n "$(covering 1280x1024+1280+0)" ] || ended' &&
     running; then
     ok "kronvale-screensaver --fullscreen covers both monitors"
-    # Far out, once both eyes have flown in.
-    wait_frames 600
+    # Once both eyes have flown in, some hundred frames each.
+    wait_frames 200
     # Their eyes stand apart: the floor square, seen from elsewhere, lies
     # on other columns of each.
     shows_scene "the scene on the first" 0 0 1280 1024

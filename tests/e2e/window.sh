@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # A windowed display as a user starts one: its size and caption, the scene on
-# white, a pointer free to leave, and Escape. Also make check's smoke test.
+# white and its labels, a pointer free to leave, and Escape. Also make
+# check's smoke test.
 . "$(dirname "$0")/lib.sh"
 start_xvfb
 
+# A clock standing still, so that the labels are known.
+use_faketime "2026-12-08 14:05:03"
 launch window 800 600
 if win=$(find_window); then
     ok "window 800 600 opens a display"
+    expect_eq "the labels of the time it is, nine seconds back" "|14:04:54 |14:05:03" \
+        "$(probe_label 0) $(probe_label 9)"
     expect_eq "window 800 600 is 800 by 600" 800x600 "$(geometry "$win" | cut -d+ -f1)"
     expect_eq "its caption" '"Kronvale"' "$(window_name "$win")"
     expect_eq "the window found by its caption is the display" "$win" \
