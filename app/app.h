@@ -1,16 +1,15 @@
-// The application shell: start-up, command line, video, the display, the
-// main loop, input and the ways out.
+// The application shell's inner wiring: start-up's steps, the command line,
+// video, the display, graphics, the main loop, input and the ways out. What
+// the programs around it need is in kronvale.h.
 #pragma once
 
+#include "app/kronvale.h"
 #include "records/records.h"
 
 #include <cstdint>
 #include <vector>
 
 union SDL_Event;
-
-// The whole program: start-up, then the main loop. Never returns.
-[[noreturn]] void runKronvale(int argc, char* argv[]);
 
 // The command line (app/commandLine.cpp).
 
@@ -21,21 +20,6 @@ struct DisplayRequest {
     int32_t height;
     bool badFirstArgument; // show firstParameterMessage, then go on full-screen
 };
-
-// The options a user may add anywhere on the command line, each taken out of
-// it before the rest is read, as it would be without them.
-struct Options {
-    bool twelveHour;            // --12-hour: the labels' hours 1 to 12
-    bool drift;                 // --drift: the picture drifts, for screens left on
-    int32_t nightFrom, nightTo; // --night FROM-TO: drawn dim from hour FROM to TO; equal: never
-    // The value --night was given that is no FROM-TO (empty if none was
-    // given), for nightMessage; nullptr when all is well.
-    const char* badNight;
-};
-
-// Takes the options out of the command line; rest gets the words that
-// remain, the program's name first, in their order, and a null at the end.
-Options takeOptions(int argc, const char* const argv[], std::vector<const char*>& rest);
 
 // What to say on standard error, status 2, of a --night that is no FROM-TO.
 extern const char* const nightMessage; // a format for the value given
@@ -63,13 +47,9 @@ InformationRequest parseInformationRequest(int argc, const char* const argv[]);
 // standard error and ends with status 1.
 void startVideoOrQuit(const DisplayRequest& request);
 
-// Called once video has started, before the display opens, by a program
-// that hands over to Kronvale (a screensaver's) for what must see every
-// event: its input filter. Null otherwise.
-extern void (*onVideoStarted)();
-
-// The display (app/display.cpp), the one writer of the screen's records, of
-// fullscreen and of the caption.
+// The display (app/display.cpp), the one writer of the screen's records
+// (but the aspect ratio, the graphics state's), of fullscreen and of the
+// caption.
 
 extern bool fullscreen; // the display is full-screen: asked for, then F11's
 
@@ -78,10 +58,6 @@ extern bool fullscreen; // the display is full-screen: asked for, then F11's
 // size the display cannot take, the picture is letterboxed on the whole
 // monitor.
 void openDisplayOrQuit(const DisplayRequest& request);
-
-// Sets the screen size and its halves, each truncated toward zero; the
-// picture fills the display.
-void setScreenSize(int32_t width, int32_t height);
 
 // The drawable's pixels for each of the display's points, as they are now.
 void followDrawable();
@@ -95,12 +71,7 @@ void resizeDisplay(int32_t width, int32_t height);
 void switchFullscreen();
 
 // OpenGL's state and the font (app/graphics.cpp), set up once the display is
-// open and again whenever it opens anew.
-
-// The initial graphics state for a display of that size, its view set as
-// every frame sets it, from the records of the display as it opened (so
-// after setScreenSize).
-void initGraphicsState(int32_t width, int32_t height);
+// open and again whenever it opens anew; the aspect ratio's one writer.
 
 // Builds the stroke font into fontBase; ends with status 1 if OpenGL has no
 // display lists to give.
@@ -110,10 +81,14 @@ void buildFontOrQuit();
 
 void runLoopPass();
 
+// Ends the program, status 1, if the display went away, however SDL told of
+// it, if at all.
+void endIfDisplayLost();
+
 // While minimised, or while the window system asks for no frames, sleeps
 // until an event arrives or frames are asked for again, applying each
 // event; returns at once otherwise.
-void waitWhileUnseen();
+void sleepWhileUnseen();
 
 [[noreturn]] void runMainLoop();
 
@@ -133,21 +108,12 @@ void applyEvent(const SDL_Event& event);
 // Drains the event queue; ends the process on Escape or a close request.
 void pollInput();
 
+// A screensaver's run: the tour's next stand-in pointer and buttons, in
+// place of the user's.
+void takeTourInput();
+
 // One more frame without mouse activity; stops at the largest count.
 void countIdleFrame();
-
-// A screensaver's tour (app/tour.cpp): the next frame of the stand-in
-// pointer and buttons that a run nobody steers gives the Orbit step,
-// swinging the eye round the bundle and now and then bringing it in close
-// enough to read the labels.
-constexpr int32_t tourLength =
-    21600;                // frames until the tour starts over: six minutes at 60 a second
-extern int32_t tourFrame; // how far into it, 0 to tourLength - 1
-void tourInput();
-
-// Where the tour starts on monitor `index` of `count`, each at a place of
-// its own, so that no two show the same frame by chance.
-void startTourOn(int32_t index, int32_t count);
 
 // The ways out (app/quit.cpp), below everything that calls them.
 

@@ -205,20 +205,20 @@ void openDisplayOrQuit(const DisplayRequest& request) {
     if (!screensaverRun) {
         showIcon();
     }
-    const bool letterboxed = fullscreen && letterboxedByKronvale(asked);
+    const bool boxed = fullscreen && letterboxedByKronvale(asked);
     const Uint32 flags = fullscreen       ? SDL_OPENGL | SDL_FULLSCREEN
                          : screensaverRun ? SDL_OPENGL
                                           : SDL_OPENGL | SDL_RESIZABLE;
-    SDL_Surface* display = setMode(letterboxed ? desktop : asked, flags);
+    SDL_Surface* display = setMode(boxed ? desktop : asked, flags);
     if (display == nullptr) {
         std::fprintf(stderr, "Video mode set failed: %s\n", SDL_GetError());
         quitProgram(1);
     }
     // Take what was really opened, so that neither the halves nor the aspect
     // ratio can come out as 0.
-    setScreenSize(letterboxed ? asked.width : display->w, letterboxed ? asked.height : display->h);
+    setScreenSize(boxed ? asked.width : display->w, boxed ? asked.height : display->h);
     followDrawable();
-    if (letterboxed) {
+    if (boxed) {
         letterbox(asked, Size{display->w, display->h});
     }
     if (!screensaverRun) {
@@ -258,7 +258,6 @@ void switchFullscreen() {
         return;
     }
     if (fullscreen) {
-        fullscreen = false;
         reopen(lastWindow, SDL_OPENGL | SDL_RESIZABLE);
         return;
     }
@@ -266,6 +265,5 @@ void switchFullscreen() {
         return;
     }
     lastWindow = Size{screenWidth, screenHeight};
-    fullscreen = true;
     reopen(desktop, SDL_OPENGL | SDL_FULLSCREEN);
 }

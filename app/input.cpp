@@ -1,8 +1,10 @@
 // Input events: the mouse state, the view mode's switch, minimising, the
-// display's changes and the requests to quit.
+// display's changes and the requests to quit; and in a screensaver's run the
+// tour's stand-in for the mouse. The one writer of the pointer's records.
 #include "app/app.h"
 
 #include "camera/camera.h"
+#include "camera/tour.h"
 #include "platform/platform.h"
 
 #include <SDL.h>
@@ -97,6 +99,14 @@ void pollInput() {
     while (SDL_PollEvent(&event)) {
         applyEvent(event);
     }
+}
+
+void takeTourInput() {
+    const TourInput tour = nextTourInput();
+    mouseX = tour.x;
+    mouseY = tour.y;
+    leftButtonDown = tour.left;
+    rightButtonDown = tour.right;
 }
 
 void countIdleFrame() {

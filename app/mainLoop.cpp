@@ -8,24 +8,31 @@
 #include <SDL.h>
 
 void runLoopPass() {
+    // Each step reads what the one before it wrote: the input the view, the
+    // view and the clock the frame, and the frame is counted before it is drawn.
     pollInput();
     if (screensaverRun) {
-        tourInput();
+        takeTourInput();
     }
     runViewStep();
     clockReading = readLocalTime();
     countIdleFrame();
     followDrawable();
+    if (drifting) {
+        advanceDrift();
+    }
     drawFrame();
     noteFramePresented();
     SDL_Delay(5);
 }
 
-void waitWhileUnseen() {
-    // However SDL tells of it, if at all.
+void endIfDisplayLost() {
     if (const char* what = lostDisplay()) {
         endForLostDisplay(what);
     }
+}
+
+void sleepWhileUnseen() {
     // Nobody sees the frames of an iconified display: sleep until something happens.
     SDL_Event event;
     while (minimised && SDL_WaitEvent(&event)) {
@@ -41,7 +48,8 @@ void waitWhileUnseen() {
 
 void runMainLoop() {
     for (;;) {
-        waitWhileUnseen();
+        endIfDisplayLost();
+        sleepWhileUnseen();
         runLoopPass();
     }
 }

@@ -45,7 +45,8 @@ extern Camera camera;
 enum ViewMode : int32_t { Orbit = 0, Fly = 1 };
 extern int32_t viewMode; // a ViewMode: 0 (at start) or 1
 
-// The space key's switch: Orbit becomes Fly, anything else Orbit.
+// The space key's switch between the two modes; a value that is neither
+// comes back to Orbit.
 void switchViewMode();
 
 // One frame of the current mode: orbitStep or flyStep (neither for another value).

@@ -73,7 +73,3 @@ void buildTimeLabels() {
         formatTimeLabel(hour, t.minute, t.second, TimeLabels[i]);
     }
 }
-
-bool nightAt(int32_t hour, int32_t from, int32_t to) {
-    return from < to ? hour >= from && hour < to : from > to && (hour >= from || hour < to);
-}

@@ -25,7 +25,3 @@ void formatTimeLabel(int32_t hour, int32_t minute, int32_t second, char* out);
 // Fills all ten labels from the clock reading; with twelveHourClock, their
 // hours run from 1 to 12 (00 is 12, 13 is 1), each shifted first.
 void buildTimeLabels();
-
-// Whether the hour lies in the night from hour `from` up to hour `to`, which
-// may run past midnight; from equal to to is no night at all.
-bool nightAt(int32_t hour, int32_t from, int32_t to);

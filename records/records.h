@@ -14,8 +14,10 @@ enum class SdlLibrary { CompatibilityLayer, Classic };
 extern SdlLibrary sdlLibrary;
 
 // Screen state, written by the display (app/display.cpp) whenever it opens:
-// at start-up, when the window is resized and when F11 switches. Sizes are
-// in the display's points, the desktop's units, as the mouse counts them.
+// at start-up, when the window is resized and when F11 switches; the aspect
+// ratio by the graphics state that follows each opening (app/graphics.cpp).
+// Sizes are in the display's points, the desktop's units, as the mouse
+// counts them.
 extern int32_t screenWidth;  // 1024 unless the command line gives a size
 extern int32_t screenHeight; // 768 likewise
 extern int32_t halfWidth;    // screenWidth / 2, truncated
@@ -54,7 +56,7 @@ extern int32_t nightTo;
 extern TimeOfDay clockReading;
 
 // Input state, written by the input events (app/input.cpp), and in a
-// screensaver's run by its tour (app/tour.cpp).
+// screensaver's run by the tour's stand-in, which input takes in their place.
 extern int32_t mouseX;       // points from the display's left edge, as the last motion reported
 extern int32_t mouseY;       // points from the top edge, growing downward
 extern bool leftButtonDown;  // mouse button 1

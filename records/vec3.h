@@ -7,5 +7,5 @@ struct Vec3 {
     float z;
 
     Vec3() : x(0.0f), y(0.0f), z(0.0f) {}
-    Vec3(float x, float y, float z) : x(x), y(y), z(z) {}
+    Vec3(float atX, float atY, float atZ) : x(atX), y(atY), z(atZ) {}
 };

@@ -17,10 +17,10 @@ namespace {
 
 constexpr double pi = 3.14159265358979323846;
 
-// The drift: up to 3 display points either way, too little to be seen (6
-// was), on periods of 311 and 421 seconds at 60 frames a second, which never
-// bring the path back on itself for long; no faster than a sixteenth of a
-// point a second.
+// The drift: up to 3 display points either way, too little to be seen, on
+// periods of 311 and 421 seconds at 60 frames a second, which never bring the
+// path back on itself for long; no faster than a sixteenth of a point a
+// second.
 constexpr double driftReach = 3.0;
 constexpr int32_t driftAcross = 18660;
 constexpr int32_t driftUp = 25260;
@@ -122,11 +122,16 @@ void updateDotLevel() {
     }
 }
 
+void advanceDrift() {
+    // Both periods come round together here, so the path runs on unbroken.
+    driftFrame = (driftFrame + 1) % (driftAcross * driftUp);
+}
+
+bool nightAt(int32_t hour, int32_t from, int32_t to) {
+    return from < to ? hour >= from && hour < to : from > to && (hour >= from || hour < to);
+}
+
 void drawFrame() {
-    if (drifting) {
-        // Both periods come round together here, so the path runs on unbroken.
-        driftFrame = (driftFrame + 1) % (driftAcross * driftUp);
-    }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     setSceneView();
     glMatrixMode(GL_MODELVIEW);

@@ -10,10 +10,10 @@
 int32_t chainCount = 0;
 std::vector<std::unique_ptr<LabelChain>> chains;
 
-LabelChain::LabelChain(int32_t labelCount, Vec3 root, double spacing)
+LabelChain::LabelChain(int32_t labels, Vec3 rootedAt, double apart)
     // There are only so many labels to show; a longer chain would read before the first.
-    : root(root), labelCount(std::min(labelCount, timeLabelCount)), swayRows(2), spacing(spacing) {
-    sway = std::make_unique<SwayField>(this->labelCount, swayRows, 12.0, 160, 160);
+    : root(rootedAt), labelCount(std::min(labels, timeLabelCount)), swayRows(2), spacing(apart) {
+    sway = std::make_unique<SwayField>(labelCount, swayRows, 12.0, 160, 160);
 }
 
 void LabelChain::update() {

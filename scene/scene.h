@@ -78,7 +78,8 @@ void createLabelChains();
 // The cursor dot's smoothed visibility, 0 to about 100; its alpha is a hundredth of it.
 extern float dotLevel;
 
-// Eases dotLevel toward 101 - idleFrames by a tenth of the way, never below 0.
+// The dot's level for this frame: it comes up while the mouse moves and
+// fades within about a hundred frames once it rests; a screensaver's stays 0.
 void updateDotLevel();
 
 // Where a picture of the size asked for lies in a display of another, in the
@@ -95,13 +96,21 @@ PictureArea placePicture(int32_t askedWidth, int32_t askedHeight, int32_t displa
 void setSceneView();
 void setOverlayView();
 
-// With drifting, how many frames the picture has drifted, from 0 at start;
-// it goes round a path of some seven minutes, a few points either way.
+// With drifting, how many frames the picture has drifted, from 0 at start,
+// a few points either way; its path comes back on itself after some 36 hours.
 extern int32_t driftFrame;
+
+// The drift's step, once a frame while drifting.
+void advanceDrift();
+
+// Whether the hour lies in the night from hour `from` up to hour `to`, which
+// may run past midnight; from equal to to is no night at all.
+bool nightAt(int32_t hour, int32_t from, int32_t to);
 
 // Draws and presents one frame: the floor square and every chain seen
 // through the camera (each chain taking its sway step first), then the dot.
-// In the night's hours the picture is drawn dim; drifting, it moves on.
+// In the night's hours the picture is drawn dim; drifting, where the drift
+// has come to.
 void drawFrame();
 
 // The overlay: a 3 by 3 black dot at the pointer, faded by dotLevel, on a

@@ -28,10 +28,10 @@ template <typename T> std::vector<std::vector<T>> grid(int32_t rows, int32_t val
 
 } // namespace
 
-SwayField::SwayField(int32_t valuesPerRow, int32_t rows, double range, int32_t minFrames,
-                     int32_t spreadFrames)
-    : valuesPerRow(valuesPerRow), rows(rows), range(range), halfRange(range * 0.5),
-      minFrames(minFrames), spreadFrames(spreadFrames) {
+SwayField::SwayField(int32_t perRow, int32_t rowCount, double width, int32_t shortest,
+                     int32_t spread)
+    : valuesPerRow(perRow), rows(rowCount), range(width), halfRange(width * 0.5),
+      minFrames(shortest), spreadFrames(spread) {
     sums = grid<double>(rows, valuesPerRow);
     startValue = grid<double>(rows, valuesPerRow);
     targetValue = grid<double>(rows, valuesPerRow);

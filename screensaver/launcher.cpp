@@ -13,7 +13,8 @@
 // its own. Kronvale takes this process's place (full-screen, this program
 // runs it itself, or one for each monitor while this one waits for them), so
 // the signals that stop a screensaver reach it and nothing is left behind.
-#include "app/app.h"
+#include "app/kronvale.h"
+#include "camera/tour.h"
 #include "platform/launcher.h"
 #include "records/names.h"
 #include "screensaver/screensaver.h"
@@ -53,11 +54,11 @@ std::vector<const char*> fullscreenOptions;
     onVideoStarted = [] { installScreensaverInputFilter(ScreensaverAction::Show); };
     static std::vector<const char*> line;
     line = kronvaleLine({"fullscreen", "0", "0"}, fullscreenOptions);
-    ::runKronvale(static_cast<int>(line.size()) - 1, const_cast<char**>(line.data()));
+    runKronvale(static_cast<int>(line.size()) - 1, const_cast<char**>(line.data()));
 }
 
-[[noreturn]] void runKronvale(const char* width, const char* height,
-                              const std::vector<const char*>& options) {
+[[noreturn]] void runKronvaleBeside(const char* width, const char* height,
+                                    const std::vector<const char*>& options) {
     // A screensaver's run: the eye tours on its own, and the screensaver
     // that started it is never held off.
     setEnvironment(screensaverVariable, "1");
@@ -137,7 +138,7 @@ bool userCameBack() {
             width = std::to_string(cover.width);
             height = std::to_string(cover.height);
             line = kronvaleLine({"window", width.c_str(), height.c_str()}, fullscreenOptions);
-            ::runKronvale(static_cast<int>(line.size()) - 1, const_cast<char**>(line.data()));
+            runKronvale(static_cast<int>(line.size()) - 1, const_cast<char**>(line.data()));
         },
         userCameBack));
 }
@@ -171,7 +172,7 @@ int main(int argc, char* argv[]) {
         }
     }
     if (request.window == nullptr && !request.root) {
-        runKronvale(nullptr, nullptr, options);
+        runKronvaleBeside(nullptr, nullptr, options);
     }
 
     uint64_t window = 0;
@@ -197,5 +198,5 @@ int main(int argc, char* argv[]) {
     // the compatibility layer also needs to be told that window takes OpenGL.
     setEnvironment(foreignWindowVariable, std::to_string(window).c_str());
     setEnvironment(foreignOpenGlVariable, "1");
-    runKronvale(std::to_string(width).c_str(), std::to_string(height).c_str(), options);
+    runKronvaleBeside(std::to_string(width).c_str(), std::to_string(height).c_str(), options);
 }

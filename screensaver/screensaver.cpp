@@ -1,7 +1,7 @@
 // The screensavers' command lines and their input filter.
 #include "screensaver/screensaver.h"
 
-#include "app/app.h"
+#include "app/kronvale.h"
 #include "platform/platform.h"
 #include "records/names.h"
 

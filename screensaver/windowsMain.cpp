@@ -1,7 +1,8 @@
 // kronvale.scr: Kronvale with the command line Windows gives a screensaver,
 // turned into the program's own before handing over to it: on every monitor
 // a Kronvale of its own, in a preview window, or the settings it keeps.
-#include "app/app.h"
+#include "app/kronvale.h"
+#include "camera/tour.h"
 #include "platform/platform.h"
 #include "platform/windowsScreensaver.h"
 #include "records/names.h"

@@ -3,7 +3,9 @@
 // and rises and falls; every two minutes it comes in close enough to read the
 // labels, rests there a few seconds and drifts back out. The Orbit step's own
 // easing makes every motion smooth.
-#include "app/app.h"
+#include "camera/tour.h"
+
+#include "records/records.h"
 
 #include <cmath>
 #include <cstdint>
@@ -73,15 +75,13 @@ void startTourOn(int32_t index, int32_t count) {
     tourFrame = index * visitFrames / count;
 }
 
-void tourInput() {
+TourInput nextTourInput() {
     const int32_t t = tourFrame;
     tourFrame = (tourFrame + 1) % tourLength;
     const int32_t v = (t + visitFrames - firstVisit) % visitFrames;
     const double share = swingShare(v);
     const double x = share * sideways * std::sin(2.0 * pi * (t - crossing) / visitFrames);
     const double y = share * (lift + rise * std::sin(2.0 * pi * t / riseFrames));
-    mouseX = halfWidth + offsetFor(x);
-    mouseY = halfHeight + offsetFor(y);
-    leftButtonDown = v >= centred && v < zoomInEnd;
-    rightButtonDown = v >= zoomOutStart && v < zoomOutEnd;
+    return TourInput{halfWidth + offsetFor(x), halfHeight + offsetFor(y),
+                     v >= centred && v < zoomInEnd, v >= zoomOutStart && v < zoomOutEnd};
 }
