@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/app.h"
+#include "camera/tour.h"
 #include "camera/camera.h"
 #include "scene/scene.h"
 
@@ -16,7 +17,7 @@
 // One record, as it stood when the object was made, written back when it goes.
 template <typename T> class Kept {
 public:
-    explicit Kept(T& record) : record(record), value(std::move(record)) {}
+    explicit Kept(T& kept) : record(kept), value(std::move(kept)) {}
     ~Kept() { record = std::move(value); }
     Kept(const Kept&) = delete;
     Kept& operator=(const Kept&) = delete;
@@ -58,9 +59,10 @@ protected:
 // An environment variable set, or unset for a null value, while the object lives.
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, const char* value)
-        : name(name), had(std::getenv(name) != nullptr), old(had ? std::getenv(name) : "") {
-        value != nullptr ? setenv(name, value, 1) : unsetenv(name);
+    ScopedEnv(const char* variable, const char* value)
+        : name(variable), had(std::getenv(variable) != nullptr),
+          old(had ? std::getenv(variable) : "") {
+        value != nullptr ? setenv(variable, value, 1) : unsetenv(variable);
     }
     ~ScopedEnv() { had ? setenv(name.c_str(), old.c_str(), 1) : unsetenv(name.c_str()); }
 

@@ -1,8 +1,11 @@
-# Checks for the shell tests: each prints "ok - ..." or "FAIL - ...", and
-# finish ends the script with the count and a status to match. Sourced.
+# Checks for the shell tests: each prints "ok - ..." or "FAIL - ...", a part
+# passed over "skip - ..." with why, and finish ends the script with the
+# count and a status to match: 1 if anything failed, else 77 (CTest's
+# skipped) if anything was passed over, else 0. Sourced.
 
 failures=0
 checks=0
+skips=0
 
 ok() {
     checks=$((checks + 1))
@@ -24,8 +27,15 @@ expect_eq() {
     fi
 }
 
+# skip WHY: a part of the test passed over.
+skip() {
+    skips=$((skips + 1))
+    echo "skip - $*"
+}
+
 finish() {
-    echo "$((checks - failures)) passed, $failures failed"
-    [ "$failures" -eq 0 ]
-    exit
+    echo "$((checks - failures)) passed, $failures failed, $skips skipped"
+    [ "$failures" -eq 0 ] || exit 1
+    [ "$skips" -eq 0 ] || exit 77
+    exit 0
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A window on a desktop with a window manager: it carries Kronvale's icon, can
 # be resized with the picture filling it (maximising is a resize too), and F11
-# takes it to full-screen and back to its size.
+# takes it to full-screen and back to its size, resizable still; started
+# full-screen, F11 makes a captioned window of it.
 . "$(dirname "$0")/lib.sh"
 start_xvfb
 start_window_manager
@@ -45,6 +46,24 @@ wait_until 10 eval '[ "$(geometry "$win" | cut -d+ -f1)" = 900x500 ]'
 expect_eq "F11 again: back to the window at its size" 900x500 "$(geometry "$win" | cut -d+ -f1)"
 fills "the window again"
 expect_eq "still captioned" '"Kronvale"' "$(window_name "$win")"
+xdotool windowsize "$win" 700 400
+wait_until 10 eval '[ "$(geometry "$win" | cut -d+ -f1)" = 700x400 ]'
+expect_eq "and it can still be resized" 700x400 "$(geometry "$win" | cut -d+ -f1)"
+fills "resized again"
 
 quits_on_escape "the window" "$win"
+
+# Started full-screen, F11 makes a window of it at the size asked for,
+# captioned as every window is.
+launch fullscreen 640 480
+if win=$(find_window); then
+    focus "$win"
+    xdotool key F11
+    wait_until 10 eval '[ "$(geometry "$win" | cut -d+ -f1)" = 640x480 ]'
+    expect_eq "started full-screen, F11: a window of the size asked for, captioned" \
+        '640x480 "Kronvale"' "$(geometry "$win" | cut -d+ -f1) $(window_name "$win")"
+else
+    fail "started full-screen, a display opens ($(stderr_text))"
+fi
+stop_program
 finish

@@ -1,6 +1,14 @@
 #!/usr/bin/env bash
 # Full-screen displays, and the message for a first word that is neither mode.
 . "$(dirname "$0")/lib.sh"
+
+# children_of PID: the command names of the process's children.
+children_of() {
+    local stat
+    for stat in /proc/[0-9]*/stat; do
+        awk -v parent="$1" '$4 == parent { gsub(/[()]/, "", $2); print $2 }' "$stat" 2> /dev/null
+    done
+}
 start_xvfb
 
 message="First parameter was not either lowercase 'fullscreen' or 'window' (no quotes), ignored."

@@ -78,7 +78,7 @@ start_xvfb() {
 # covers shows $untouched.
 start_monitors() {
     if [ "$(id -u)" -ne 0 ]; then
-        echo "skip - a server of two monitors is Xorg, which needs root (the test command runs as root)"
+        skip "a server of two monitors is Xorg, which needs root (the test command runs as root)"
         finish
     fi
     need Xorg xrandr xsetroot
@@ -213,15 +213,6 @@ probe_value() {
 # probe_label K: label K (0 to 9) of the last chain the program drew.
 probe_label() {
     dd if="$work/probe" bs=1 skip=$((88 + $1 * 9)) count=9 2> /dev/null
-}
-
-# count_frames: the next launch's frames are counted by Mesa itself, which
-# every tenth of a second writes the rate of that tenth into $work/hud/fps,
-# for programs the probe cannot be preloaded into (Wine).
-count_frames() {
-    mkdir -p "$work/hud"
-    launch_env+=(GALLIUM_HUD=simple,fps GALLIUM_HUD_VISIBLE=false GALLIUM_HUD_PERIOD=0.1
-        GALLIUM_HUD_DUMP_DIR="$work/hud")
 }
 
 # frames: how many frames the program has presented so far.
@@ -420,11 +411,6 @@ pointer_position() {
     xdotool getmouselocation | sed 's/^x:\([0-9]*\) y:\([0-9]*\).*/\1,\2/'
 }
 
-# cursor_image: "WIDTHxHEIGHT OPAQUE-PIXELS" of the pointer where it stands.
-cursor_image() {
-    "$HELPERS/kronvale_cursor_image"
-}
-
 # Whether the program runs on the SDL 1.2 compatibility layer over SDL 2
 # rather than on classic SDL 1.2, as the library it loads says.
 sdl_is_compat() {
@@ -451,34 +437,6 @@ stderr_text() {
     cat "$work/stderr"
 }
 
-stdout_text() {
-    cat "$work/stdout"
-}
-
-# children_of PID: the command names of the process's children.
-children_of() {
-    local stat
-    for stat in /proc/[0-9]*/stat; do
-        awk -v parent="$1" '$4 == parent { gsub(/[()]/, "", $2); print $2 }' "$stat" 2> /dev/null
-    done
-}
-
-# system_zone ZONE: the system's time zone (/etc/localtime) becomes ZONE, as
-# timedatectl set-timezone changes it, for the next launches and for those
-# running: only in a mount namespace of the test's own, which the first call
-# makes (it needs root), so that the machine's zone stays as it is.
-system_zone() {
-    if [ -z "${zone_holder:-}" ]; then
-        setpriv --pdeathsig KILL -- unshare --mount --propagation private sleep infinity &
-        zone_holder=$!
-        launched+=("$zone_holder")
-        wait_until 10 eval '[ "$(readlink /proc/$zone_holder/ns/mnt)" != "$(readlink /proc/self/ns/mnt)" ]' ||
-            fail "a mount namespace of the test's own"
-        launch_in=(nsenter --target "$zone_holder" --mount --)
-    fi
-    "${launch_in[@]}" mount --bind "/usr/share/zoneinfo/$1" "$(readlink -f /etc/localtime)"
-}
-
 # with_packages_held COMMAND...: as root, runs the command while no other
 # test installs or removes a package named kronvale, of whichever
 # architecture, and only where no such package is installed already (a
@@ -486,13 +444,13 @@ system_zone() {
 with_packages_held() {
     local held status=0
     if [ "$(id -u)" -ne 0 ]; then
-        echo "skip - installing the package needs root"
+        skip "installing the package needs root"
         return
     fi
     exec {held}> "${TMPDIR:-/tmp}/kronvale-packages.lock"
     flock "$held"
     if kronvale_installed; then
-        echo "skip - a kronvale package is installed here already; leaving it be"
+        skip "a kronvale package is installed here already; leaving it be"
     else
         "$@" || status=$?
     fi

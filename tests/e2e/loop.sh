@@ -6,6 +6,22 @@
 # next to no CPU, drawing again once it is seen, though a window that is
 # only covered keeps drawing.
 . "$(dirname "$0")/lib.sh"
+
+# system_zone ZONE: the system's time zone (/etc/localtime) becomes ZONE, as
+# timedatectl set-timezone changes it, for the next launches and for those
+# running: only in a mount namespace of the test's own, which the first call
+# makes (it needs root), so that the machine's zone stays as it is.
+system_zone() {
+    if [ -z "${zone_holder:-}" ]; then
+        setpriv --pdeathsig KILL -- unshare --mount --propagation private sleep infinity &
+        zone_holder=$!
+        launched+=("$zone_holder")
+        wait_until 10 eval '[ "$(readlink /proc/$zone_holder/ns/mnt)" != "$(readlink /proc/self/ns/mnt)" ]' ||
+            fail "a mount namespace of the test's own"
+        launch_in=(nsenter --target "$zone_holder" --mount --)
+    fi
+    "${launch_in[@]}" mount --bind "/usr/share/zoneinfo/$1" "$(readlink -f /etc/localtime)"
+}
 start_xvfb
 
 # The clock runs on from a set time; the frames tell how far the program got.
@@ -14,9 +30,9 @@ start_xvfb
 use_faketime "@2026-12-07 14:05:03"
 zones=
 if [ "$(id -u)" -ne 0 ]; then
-    echo "skip - changing the time zone in a mount namespace of the test's own needs root"
+    skip "changing the time zone in a mount namespace of the test's own needs root"
 elif ! unshare --mount --propagation private true 2> /dev/null; then
-    echo "skip - changing the time zone: this system's root is no mount point (a chroot), so no mount namespace can keep the change to itself"
+    skip "changing the time zone: this system's root is no mount point (a chroot), so no mount namespace can keep the change to itself"
 else
     zones=yes
     system_zone Etc/UTC

@@ -187,5 +187,21 @@ wait_exit
 expect_eq "an id that is no number: status 2" 2 "$exit_status"
 expect_eq "with one line on standard error" "kronvale-screensaver: not a window id: not-a-window" \
     "$(stderr_text)"
+launch --window-id
+wait_exit
+expect_eq "a window option without its id: status 2, one line" \
+    "2 kronvale-screensaver: --window-id needs a window id" "$exit_status $(stderr_text)"
+
+# Alone, with no kronvale beside it or on the PATH.
+mkdir "$work/alone"
+cp "$LAUNCHER" "$work/alone/"
+KRONVALE=$work/alone/kronvale-screensaver
+launch_env=(PATH=/nonexistent)
+launch
+wait_exit
+expect_eq "kronvale cannot be run: status 127, one line" \
+    "127 kronvale-screensaver: cannot run kronvale: No such file or directory" \
+    "$exit_status $(stderr_text)"
+launch_env=()
 
 finish

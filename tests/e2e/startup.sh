@@ -7,6 +7,15 @@
 # before video starts.
 . "$(dirname "$0")/lib.sh"
 
+# cursor_image: "WIDTHxHEIGHT OPAQUE-PIXELS" of the pointer where it stands.
+cursor_image() {
+    "$HELPERS/kronvale_cursor_image"
+}
+
+stdout_text() {
+    cat "$work/stdout"
+}
+
 version=$(kronvale_version)
 
 # No X server at all yet: these must not need one.

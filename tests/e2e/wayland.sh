@@ -262,6 +262,21 @@ fullscreen_on "SDL_VIDEO_FULLSCREEN_DISPLAY=1"
 expect_eq "SDL_VIDEO_FULLSCREEN_DISPLAY=1: the other output" "HEADLESS-1 HEADLESS-2" \
     "$(printf '%s\n' "$first" "$output" | sort | tr '\n' ' ' | sed 's/ $//')"
 stop_program
+# A desk with no X server: the message of a first word that is no mode
+# still shows, in the desktop's dialog (a stand-in that notes it).
+mkdir "$work/tools"
+printf '#!/bin/sh\necho "$*" > "%s/tools/shown"\n' "$work" > "$work/tools/zenity"
+chmod 755 "$work/tools/zenity"
+[ ${#launch_as[@]} -eq 0 ] || chown nobody "$work/tools"
+launch_env=("${session_env[@]}" DISPLAY= PATH="$work/tools:$PATH")
+launch Window 320 240
+wait_until 30 test -s "$work/tools/shown"
+case $(cat "$work/tools/shown" 2> /dev/null) in
+*"First parameter was not either"*) ok "on Wayland alone, the message shows in a dialog" ;;
+*) fail "on Wayland alone, the message shows in a dialog: $(cat "$work/tools/shown" 2> /dev/null)" ;;
+esac
+stop_program
+
 # A driver the user chose stands.
 launch_env=("${client_env[@]}" SDL_VIDEODRIVER=x11)
 launch window 320 240

@@ -6,7 +6,6 @@
 #include "vecChecks.h"
 
 #include <cstdint>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -32,12 +31,6 @@ TEST_F(Font, EveryGlyphListDrawsItsLinesAndMovesOnByOneAdvance) {
         expectAllNear(currentMatrix(GL_MODELVIEW_MATRIX).m,
                       (placement * Matrix::translation(0.8, 0, 0)).m, 16, 1e-4, what);
     }
-}
-
-TEST(LabelSpacing, IsTheLabelSpanLessOneStepOfTheLastBit) {
-    uint32_t bits = 0;
-    std::memcpy(&bits, &labelSpacing, sizeof bits);
-    EXPECT_EQ(bits, 0x40E19999u);
 }
 
 TEST_F(Font, EveryCodeDrawsItsGlyphOrNothingAndOnlyGlyphsMoveOn) {

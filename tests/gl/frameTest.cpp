@@ -60,6 +60,19 @@ TEST_F(Frame, DrawsTheFloorTheChainsAndTheDotThroughTheCamera) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
+TEST_F(Frame, AQuarterOfTheDriftsPeriodAcrossMovesThePictureThreePoints) {
+    const Feedback still = captureFeedback([] { drawFrame(); }, true);
+    // 311 seconds at 60 frames a second is the period across.
+    drifting = true;
+    driftFrame = 18660 / 4 - 1;
+    advanceDrift();
+    const Feedback drifted = captureFeedback([] { drawFrame(); }, true);
+    ASSERT_FALSE(still.segments.empty() || drifted.segments.empty());
+    EXPECT_NEAR(drifted.segments[0].from.x - still.segments[0].from.x, 3.0, 1e-3);
+    const double up = drifted.segments[0].from.y - still.segments[0].from.y;
+    EXPECT_TRUE(up > 0.0 && up < 3.0) << up;
+}
+
 TEST_F(Frame, AtTwoPixelsAPointTheSameFrameFillsTwiceThePixels) {
     // A 512 by 384 display whose drawable is the whole 1024 by 768 window.
     setScreenSize(512, 384);

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -37,18 +36,6 @@ protected:
     Kept<TimeOfDay> clockSet{testClockTime};
 };
 
-// The labels of the ten seconds up to a time, by seconds of the day.
-std::vector<std::string> labelsEndingAt(const TimeOfDay& t) {
-    std::vector<std::string> labels;
-    for (int back = 9; back >= 0; --back) {
-        const int s = (t.hour * 3600 + t.minute * 60 + t.second - back + 86400) % 86400;
-        char text[16];
-        std::snprintf(text, sizeof text, "|%02d:%02d:%02d", s / 3600, s / 60 % 60, s % 60);
-        labels.push_back(text);
-    }
-    return labels;
-}
-
 // The largest distance between the ends of the same lines in two drawings.
 double farthestApart(const std::vector<Segment>& a, size_t from, const std::vector<Segment>& b) {
     double farthest = 0.0;
@@ -63,12 +50,18 @@ double farthestApart(const std::vector<Segment>& a, size_t from, const std::vect
 } // namespace
 
 TEST_F(LoopPass, EachPassDrawsTheLabelsOfTheClockAsItReadsThen) {
-    // Just after midnight, the labels reach back across it.
-    testClockTime = TimeOfDay{0, 0, 3};
-    const Feedback drawn = pass();
+    testClockTime = TimeOfDay{14, 5, 3};
+    Feedback drawn = pass();
     ASSERT_FALSE(drawn.unreadable);
     expectStraightChains(drawn, sceneFrom(camera.eye, camera.target),
-                         labelsEndingAt(testClockTime));
+                         {"|14:04:54", "|14:04:55", "|14:04:56", "|14:04:57", "|14:04:58",
+                          "|14:04:59", "|14:05:00", "|14:05:01", "|14:05:02", "|14:05:03"});
+    // A second on, the next pass reads the clock again.
+    testClockTime = TimeOfDay{14, 5, 4};
+    drawn = pass();
+    expectStraightChains(drawn, sceneFrom(camera.eye, camera.target),
+                         {"|14:04:55", "|14:04:56", "|14:04:57", "|14:04:58", "|14:04:59",
+                          "|14:05:00", "|14:05:01", "|14:05:02", "|14:05:03", "|14:05:04"});
 }
 
 TEST_F(LoopPass, TakesTheInputThenStepsTheViewAndCountsTheFrameBeforeDrawing) {

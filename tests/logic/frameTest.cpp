@@ -1,9 +1,12 @@
 // What a frame is drawn from, as plain arithmetic: the picture's place in the
-// display, and the cursor dot's level.
+// display, the night's hours, and the cursor dot's level.
 #include "savedState.h"
 #include "scene/scene.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -27,6 +30,21 @@ TEST(PicturePlace, FitsWholeAndCentredBetweenBars) {
         EXPECT_EQ(area.bottom, row[6]) << row[0] << "x" << row[1];
         EXPECT_EQ(area.width, row[7]) << row[0] << "x" << row[1];
         EXPECT_EQ(area.height, row[8]) << row[0] << "x" << row[1];
+    }
+}
+
+TEST(Night, FromItsFirstHourUpToItsLastAcrossMidnightOrNever) {
+    // From, to, then which of the hours 0 to 23 are night.
+    const std::vector<std::pair<std::pair<int, int>, std::string>> rows = {
+        {{22, 7}, "111111100000000000000011"},
+        {{1, 5}, "011110000000000000000000"},
+        {{7, 7}, "000000000000000000000000"}};
+    for (const auto& row : rows) {
+        std::string night;
+        for (int hour = 0; hour < 24; ++hour) {
+            night += nightAt(hour, row.first.first, row.first.second) ? '1' : '0';
+        }
+        EXPECT_EQ(night, row.second) << row.first.first << "-" << row.first.second;
     }
 }
 

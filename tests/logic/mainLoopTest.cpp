@@ -5,7 +5,7 @@
 
 TEST_F(EventQueue, NotMinimisedTheLoopGoesOnAtOnce) {
     push(motion(5, 6));
-    waitWhileUnseen();
+    sleepWhileUnseen();
     EXPECT_EQ(mouseX, 0) << "nothing is taken from the queue";
     SDL_Event queued;
     ASSERT_EQ(SDL_PollEvent(&queued), 1);
@@ -19,7 +19,7 @@ TEST_F(EventQueue, MinimisedEventsApplyUntilTheRestoreThenTheLoopGoesOn) {
     push(activation(SDL_APPINPUTFOCUS, 1));
     push(activation(SDL_APPACTIVE, 1));
     push(motion(50, 60));
-    waitWhileUnseen();
+    sleepWhileUnseen();
     EXPECT_FALSE(minimised);
     EXPECT_EQ(mouseX, 30);
     EXPECT_EQ(mouseY, 40);
@@ -33,10 +33,10 @@ TEST_F(EventQueue, EscapeOrACloseRequestWhileMinimisedEndsTheProcessWithStatusZe
     minimised = true;
     push(keyDown(SDLK_ESCAPE));
     // The child inherits no alarm of the fixture's: it sets a shorter one.
-    EXPECT_EXIT((alarm(5), waitWhileUnseen()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT((alarm(5), sleepWhileUnseen()), ::testing::ExitedWithCode(0), "");
     SDL_Event dropped;
     while (SDL_PollEvent(&dropped)) {
     }
     push(ofType(SDL_QUIT));
-    EXPECT_EXIT((alarm(5), waitWhileUnseen()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT((alarm(5), sleepWhileUnseen()), ::testing::ExitedWithCode(0), "");
 }

@@ -102,7 +102,8 @@ TEST(ScreensaverSettings, KeptAsTheOptionsAreWrittenOrIgnoredWhole) {
     std::vector<std::string> words;
     Options options{};
     ASSERT_TRUE(parseKeptSettings(keptSettingsText(true, false, 22, 7), words, options));
-    EXPECT_TRUE(options.twelveHour && !options.drift && options.nightFrom == 22 && options.nightTo == 7);
+    EXPECT_TRUE(options.twelveHour && !options.drift && options.nightFrom == 22 &&
+                options.nightTo == 7);
     EXPECT_EQ(keptSettingsText(false, true, 3, 3), "--drift");
 }
 
@@ -191,15 +192,6 @@ protected:
         return SDL_PeepEvents(events, 8, SDL_PEEKEVENT, SDL_EVENTMASK(type));
     }
 };
-
-TEST_F(ScreensaverQueue, ItOutlivesTheProgramsOwnStartOfVideo) {
-    installScreensaverInputFilter(ScreensaverAction::Show, readPointer);
-    SDL_EventFilter installed = SDL_GetEventFilter();
-    ASSERT_NE(installed, nullptr);
-    // Start-up asks for video again: it is already there, and the filter stays.
-    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-    EXPECT_EQ(SDL_GetEventFilter(), installed);
-}
 
 TEST_F(ScreensaverQueue, ADismissingEventBecomesAQuitRequestAndNothingElseArrives) {
     pointer = PointerPosition{40, 700};

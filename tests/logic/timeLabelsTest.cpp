@@ -52,21 +52,6 @@ TEST_F(ClockLabels, TwelveHoursRunFromOneToTwelveEachShiftedFirst) {
     EXPECT_EQ(labelsAt(0, 0, 3)[0] + labelsAt(0, 0, 3)[9], "|11:59:54|12:00:03");
 }
 
-TEST(Night, FromItsFirstHourUpToItsLastAcrossMidnightOrNever) {
-    // From, to, then which of the hours 0 to 23 are night.
-    const std::vector<std::pair<std::pair<int, int>, std::string>> rows = {
-        {{22, 7}, "111111100000000000000011"},
-        {{1, 5}, "011110000000000000000000"},
-        {{7, 7}, "000000000000000000000000"}};
-    for (const auto& row : rows) {
-        std::string night;
-        for (int hour = 0; hour < 24; ++hour) {
-            night += nightAt(hour, row.first.first, row.first.second) ? '1' : '0';
-        }
-        EXPECT_EQ(night, row.second) << row.first.first << "-" << row.first.second;
-    }
-}
-
 TEST_F(ClockLabels, MidnightAndTheEndOfTheDay) {
     std::vector<std::string> labels = labelsAt(0, 0, 3);
     EXPECT_EQ(labels[0], "|23:59:54");

@@ -2,11 +2,14 @@
 // display of 1024 by 768.
 #include "app/app.h"
 #include "camera/camera.h"
+#include "camera/tour.h"
 #include "savedState.h"
 #include "scene/scene.h"
 #include "vecChecks.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
 
 namespace {
@@ -44,6 +47,29 @@ TEST_F(ViewModes, OrbitFliesInFromAfar) {
     expectSame(camera.eye, orbitEye);
     expectSame(camera.target, Vec3(0, 0, 0));
     expectSame(camera.up, Vec3(0, 1, 0));
+}
+
+TEST_F(ViewModes, OnAnOddSizeThePointersCentreIsRoundedDown) {
+    setScreenSize(801, 601);
+    orbitEye = Vec3(0, 0, 50);
+    pointAt(400, 300);
+    orbitStep();
+    expectVec(orbitEye, 0, 0, 50, 0);
+}
+
+TEST_F(ViewModes, BetweenItsVisitsTheTourSwingsFarOutFromSideToSide) {
+    // From the end of the first visit to the start of the next.
+    tourFrame = 1180;
+    int32_t lowest = INT32_MAX;
+    int32_t highest = INT32_MIN;
+    for (int frame = 1180; frame < 7600; ++frame) {
+        const TourInput input = nextTourInput();
+        lowest = std::min(lowest, input.x);
+        highest = std::max(highest, input.x);
+        ASSERT_FALSE(input.left || input.right) << frame;
+    }
+    EXPECT_LT(lowest, 0);
+    EXPECT_GT(highest, 1024);
 }
 
 TEST_F(ViewModes, OrbitZoomsWithTheButtonsWithinSoftLimits) {

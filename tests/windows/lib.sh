@@ -38,6 +38,15 @@ folder=$work/Kronvale
 mkdir -p "$folder"
 unzip -q "$windows_zip" -d "$folder"
 
+# count_frames: the next launch's frames are counted by Mesa itself, which
+# every tenth of a second writes the rate of that tenth into $work/hud/fps,
+# for programs the probe cannot be preloaded into (Wine).
+count_frames() {
+    mkdir -p "$work/hud"
+    launch_env+=(GALLIUM_HUD=simple,fps GALLIUM_HUD_VISIBLE=false GALLIUM_HUD_PERIOD=0.1
+        GALLIUM_HUD_DUMP_DIR="$work/hud")
+}
+
 # launch_windows PROGRAM ARGS...: starts a program of the folder under Wine, in
 # that folder, its frames counted by Mesa; its exit status is the program's.
 launch_windows() {
