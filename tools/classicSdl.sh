@@ -1,8 +1,8 @@
 # Classic SDL 1.2.15 with Debian's patches, from Debian's own source package
 # libsdl1.2 (Debian 12's where the machine's release has none), built once
 # into a folder and reused after that: for Windows (the zip) and for Linux
-# (the tests' second SDL). The source package is fetched once into
-# build-sdl-source/. Sourced.
+# (the tests' second SDL), and kept for the machine (classic_sdl_kept). The
+# source package is fetched once into build-sdl-source/. Sourced.
 #
 #   build_classic_sdl HOST PREFIX [CONFIGURE-OPTIONS...]
 #
@@ -64,10 +64,25 @@ fetch_sdl_source() {
     touch "$cache/fetched"
 }
 
+# Built SDLs kept for the machine, like its installed packages, by host and
+# options: a fresh clone takes a copy instead of building it again.
+classic_sdl_kept() {
+    local cache
+    if [ "$(id -u)" -eq 0 ]; then cache=/var/cache/kronvale; else cache=${XDG_CACHE_HOME:-$HOME/.cache}/kronvale; fi
+    echo "${KRONVALE_CACHE_DIR:-$cache}/sdl/$1-$(echo "$*" | cksum | cut -d' ' -f1)"
+}
+
 build_classic_sdl() {
-    local host=$1 prefix=$2
+    local host=$1 prefix=$2 kept
     shift 2
     if [ -s "$prefix/version" ]; then
+        return 0
+    fi
+    kept=$(classic_sdl_kept "$host" "$@")
+    if [ -s "$kept/version" ]; then
+        rm -rf "$prefix"
+        mkdir -p "$prefix"
+        cp -a "$kept/." "$prefix/"
         return 0
     fi
     # Two builds may ask at once: one fetches, the other waits for it.
@@ -92,4 +107,9 @@ build_classic_sdl() {
     ) || return 1
     cp "$work/src/COPYING" "$prefix/COPYING"
     basename "$dsc" .dsc | sed 's/^libsdl1.2_//' > "$prefix/version"
+    # Kept whole or not at all.
+    mkdir -p "$(dirname "$kept")"
+    rm -rf "$kept.$$"
+    mkdir -p "$kept.$$" && cp -a "$prefix/." "$kept.$$/" && mv -T "$kept.$$" "$kept" 2> /dev/null ||
+        rm -rf "$kept.$$"
 }
