@@ -12,12 +12,15 @@
 
 kronvale_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 kronvale_build=${KRONVALE_BUILD_DIR:-$kronvale_root/build}
+# ccache's key for a compile leaves out where the clone is.
+export CCACHE_BASEDIR=$kronvale_root CCACHE_NOHASHDIR=1
 
 configure_build() {
     local folder=${1:-$kronvale_build} launcher=()
     [ $# -eq 0 ] || shift
     mkdir -p "$folder"
-    # Compiled once for the machine: a fresh clone builds what an earlier one did from ccache's.
+    # Compiled once for the machine: a fresh clone, wherever it is, builds
+    # what an earlier one did from ccache's.
     if command -v ccache > /dev/null; then
         launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
     fi
