@@ -18,6 +18,13 @@ fail() {
     echo "FAIL - $*"
 }
 
+# check WHAT COMMAND...: the command succeeds.
+check() {
+    local what=$1
+    shift
+    if "$@"; then ok "$what"; else fail "$what"; fi
+}
+
 # expect_eq WHAT EXPECTED ACTUAL
 expect_eq() {
     if [ "$2" = "$3" ]; then

@@ -47,15 +47,7 @@ expect_eq "the bitmap is 48 wide, 48 high with its mask, 24 bits, uncompressed" 
 expect_eq "colours and mask take exactly the image's bytes" "$bytes" "$((40 + 48 * 48 * 3 + 48 * 8))"
 
 svg=$icons/kronvale.svg
-if grep -q '<svg xmlns="http://www.w3.org/2000/svg" width="48" height="48" viewBox="0 0 48 48">' "$svg"; then
-    ok "the SVG is drawn on a 48 by 48 canvas"
-else
-    fail "the SVG is drawn on a 48 by 48 canvas"
-fi
-if xmllint --noout "$svg"; then
-    ok "the SVG is well-formed XML"
-else
-    fail "the SVG is well-formed XML"
-fi
+check "the SVG is drawn on a 48 by 48 canvas" grep -q '<svg xmlns="http://www.w3.org/2000/svg" width="48" height="48" viewBox="0 0 48 48">' "$svg"
+check "the SVG is well-formed XML" xmllint --noout "$svg"
 
 finish

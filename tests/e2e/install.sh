@@ -94,11 +94,7 @@ expect_eq "the metainfo's release is this version" "$version" \
     "$(xmllint --xpath 'string(/component/releases/release[1]/@version)' "$metainfo")"
 
 module=$prefix/share/xscreensaver/config/kronvale-screensaver.xml
-if xmllint --noout "$module" 2> /dev/null; then
-    ok "the screensaver module description is well-formed XML"
-else
-    fail "the screensaver module description is well-formed XML"
-fi
+check "the screensaver module description is well-formed XML" xmllint --noout "$module" 2> /dev/null
 
 man=$prefix/share/man/man6/kronvale.6
 if out=$(groff -ww -man -z "$man" 2>&1) && [ -z "$out" ]; then

@@ -101,32 +101,24 @@ if win=$(find_window) && wait_until 30 eval '[ "$(yardstick_frames)" -ge 2 ]'; t
     read -r w h x y < <(geometry "$win" | tr 'x+' '  ')
     xdotool windowsize "$yardstick" $((w + 40)) $((h + 40)) windowmove "$yardstick" $((x - 20)) $((y - 20)) \
         windowraise "$yardstick"
-    if wait_more_frames 30; then
-        ok "covered by another window, it keeps drawing"
-    else
-        fail "covered by another window, it keeps drawing"
-    fi
+    check "covered by another window, it keeps drawing" wait_more_frames 30
 
     xdotool windowminimize --sync "$win"
     sleeps "minimised"
 
     xdotool windowactivate --sync "$win" 2> /dev/null || xdotool windowmap --sync "$win"
-    if wait_more_frames 10; then
-        ok "restored, it draws again"
-    else
-        fail "restored, it draws again"
-    fi
+    check "restored, it draws again" wait_more_frames 10
     # Its monitor switched off by the server, it sleeps too.
     echo off > "$work/dpms"
     sleeps "the monitor switched off"
     echo on > "$work/dpms"
-    if wait_more_frames 10; then ok "switched on, it draws"; else fail "switched on, it draws"; fi
+    check "switched on, it draws" wait_more_frames 10
     # On another desktop, where only the other program is, it sleeps too.
     wmctrl -i -r "$yardstick" -t 1
     wmctrl -s 1
     sleeps "on another desktop"
     wmctrl -s 0
-    if wait_more_frames 10; then ok "back on its desktop, it draws"; else fail "back on its desktop, it draws"; fi
+    check "back on its desktop, it draws" wait_more_frames 10
     stop_program
     expect_eq "it still quits with status 0" 0 "$exit_status"
 else

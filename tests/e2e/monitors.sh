@@ -60,9 +60,18 @@ if wait_until 30 eval '[ -n "$(covering 1280x1024+0+0)" ] && [ -n "$(covering 12
     xdotool mousemove 1700 300
     wait_exit
     expect_eq "the pointer moving ends them all with status 0" "0 " "$exit_status $(stderr_text)"
-    if nothing_left; then ok "and none is left running"; else fail "and none is left running"; fi
+    check "and none is left running" nothing_left
 else
     fail "kronvale-screensaver --fullscreen covers both monitors ($(stderr_text))"
     xwininfo -root -tree | grep -E "1280x1024|Kronvale"
 fi
+# One Kronvale gone (its monitor with it) ends nothing else; SIGTERM to the
+# process the idle daemon started ends the rest with status 0.
+launch --fullscreen
+wait_until 30 eval '[ "$(pgrep -c -P "$kronvale_pid")" = 2 ]' && wait_frames 10
+kill -KILL "$(pgrep -P "$kronvale_pid" | head -n 1)"
+wait_more_frames 10
+expect_eq "one Kronvale killed, the other draws on" "running 1" "$(running && echo running) $(pgrep -c -P "$kronvale_pid")"
+stop_program
+expect_eq "SIGTERM ends the rest with status 0, leaving none" "0 yes" "$exit_status $(nothing_left && echo yes)"
 finish

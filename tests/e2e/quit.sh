@@ -27,7 +27,7 @@ if start_display; then
     # Each pass drains every pending event before it draws: two frames later
     # the keys have been handled.
     wait_more_frames 2
-    if running; then ok "other keys do not end it"; else fail "other keys do not end it"; fi
+    check "other keys do not end it" running
     xdotool mousedown 1
     # The press has reached the program once it has drawn a frame since.
     wait_more_frames 2

@@ -50,7 +50,7 @@ check_embedded() {
 ends_on_sigterm() {
     stop_program
     expect_eq "$1: SIGTERM ends it with status 0" 0 "$exit_status"
-    if nothing_left; then ok "$1: nothing is left running"; else fail "$1: nothing is left running"; fi
+    check "$1: nothing is left running" nothing_left
 }
 
 if [ "$part" = tour ]; then
@@ -143,7 +143,7 @@ if wait_until 30 eval '[ -n "$(covering 1024x768+0+0)" ] || ended' && running; t
     shows_scene "--fullscreen: the scene, with no dot" 0 0 1024 768
     xdotool mousemove_relative 2 1
     wait_more_frames 10
-    if running; then ok "--fullscreen: a shake of the pointer leaves it be"; else fail "--fullscreen: a shake of the pointer leaves it be"; fi
+    check "--fullscreen: a shake of the pointer leaves it be" running
     xdotool mousemove_relative 200 100
     wait_exit
     expect_eq "--fullscreen: the pointer moving ends it with status 0" "0 " "$exit_status $(stderr_text)"

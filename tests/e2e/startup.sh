@@ -67,11 +67,7 @@ launch_env=(XDG_CACHE_HOME=)
 for closed in "0 1 2"; do
     launch_closed=$closed
     launch window 320 240
-    if find_window > /dev/null; then
-        ok "without descriptor $closed: the window opens and draws"
-    else
-        fail "without descriptor $closed: the window opens and draws"
-    fi
+    check "without descriptor $closed: the window opens and draws" eval 'find_window > /dev/null'
     for fd in $closed; do
         expect_eq "without descriptor $closed: $fd is the null device" /dev/null \
             "$(readlink "/proc/$kronvale_pid/fd/$fd")"

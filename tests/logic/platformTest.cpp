@@ -69,10 +69,10 @@ protected:
     }
 
     // Shows the message with only the stand-ins on the PATH; returns what reached stderr.
-    std::string show(const char* display) {
+    std::string show(const char* display, const char* waylandDisplay = nullptr) {
         ScopedEnv path("PATH", dir_.c_str());
         ScopedEnv x11("DISPLAY", display);
-        ScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
+        ScopedEnv wayland("WAYLAND_DISPLAY", waylandDisplay);
         ::testing::internal::CaptureStderr();
         showMessageBox("Error", "Something's off (really).");
         return ::testing::internal::GetCapturedStderr();
@@ -107,6 +107,10 @@ TEST_F(DialogTools, WithoutADisplayOrAToolOnlyStandardErrorSpeaks) {
     unlink((dir_ + "/zenity").c_str());
     EXPECT_EQ(show(":0"), "Something's off (really).\n");
     EXPECT_EQ(called(), "");
+    // A desk that runs Wayland alone has a display all the same.
+    addTool("zenity");
+    show(nullptr, "wayland-0");
+    EXPECT_EQ(called().substr(0, 7), "zenity\n");
 }
 
 TEST(LocalTime, FollowsTheLocalZone) {

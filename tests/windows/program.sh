@@ -15,11 +15,7 @@ if grep -q 'stderr\.txt' "$folder/README.txt" && grep -q 'Install' "$folder/READ
 else
     fail "README.txt says where failures go, how to install the screensaver and which SDL it is"
 fi
-if [ "$(grep -c $'\r$' "$folder/README.txt")" = "$(wc -l < "$folder/README.txt")" ]; then
-    ok "README.txt has Windows line ends"
-else
-    fail "README.txt has Windows line ends"
-fi
+check "README.txt has Windows line ends" [ "$(grep -c $'\r$' "$folder/README.txt")" = "$(wc -l < "$folder/README.txt")" ]
 
 # A bare Windows has its system libraries and nothing of the compiler's.
 # The screensaver paints its windows black until it draws (GDI32), and
