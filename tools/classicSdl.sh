@@ -37,8 +37,11 @@ private_apt_state() {
         sed -n 's/^[[:space:]]*deb[[:space:]]/&/p; s/^[[:space:]]*deb[[:space:]]/deb-src /p' "$file" \
             >> "$dir/sources.list"
     done
+    # Nothing installed counts, or the compatibility layer, which provides
+    # the same names, would be the version asked for.
+    : > "$dir/status"
     private_apt=(-o "Dir::Etc::SourceList=$dir/sources.list"
-        -o "Dir::Etc::SourceParts=$dir/sources.list.d"
+        -o "Dir::Etc::SourceParts=$dir/sources.list.d" -o "Dir::State::status=$dir/status"
         -o "Dir::State::Lists=$dir/lists" -o "Dir::Cache=$dir/cache"
         -o "APT::Sandbox::User=$(id -un)" -o Debug::NoLocking=1)
     release=$(. /etc/os-release 2> /dev/null && echo "${VERSION_CODENAME:-}")
