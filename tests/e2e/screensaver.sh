@@ -193,15 +193,11 @@ expect_eq "a window option without its id: status 2, one line" \
     "2 kronvale-screensaver: --window-id needs a window id" "$exit_status $(stderr_text)"
 
 # Alone, with no kronvale beside it or on the PATH.
-mkdir "$work/alone"
-cp "$LAUNCHER" "$work/alone/"
-KRONVALE=$work/alone/kronvale-screensaver
+mkdir "$work/alone" && cp "$LAUNCHER" "$work/alone/" && KRONVALE=$work/alone/kronvale-screensaver
 launch_env=(PATH=/nonexistent)
 launch
 wait_exit
 expect_eq "kronvale cannot be run: status 127, one line" \
-    "127 kronvale-screensaver: cannot run kronvale: No such file or directory" \
-    "$exit_status $(stderr_text)"
-launch_env=()
+    "127 kronvale-screensaver: cannot run kronvale: No such file or directory" "$exit_status $(stderr_text)"
 
 finish

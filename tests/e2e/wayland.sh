@@ -1,26 +1,13 @@
 #!/usr/bin/env bash
-# Kronvale as a native Wayland client, which it chooses by itself on a
-# Wayland session though an X server is offered beside it, as XWayland is on
-# a desktop. With a fourth argument, another desk than sway:
-#
-# sway (the default), headless, started by the test with a configuration of
-# its own: two outputs side by side, the second of 2048 by 1536 pixels at a
-# scale of 2. The window is named as the menu entry is, draws, follows a
-# resize, and F11 takes it full-screen and back; full-screen goes to the
-# library's first output, or to the other where SDL_VIDEO_FULLSCREEN_DISPLAY=1
-# asks, and is drawn there with the output's own pixels; only full-screen
-# holds off the desktop's blanking; Escape ends it with status 0. A driver
-# the user chose stands. Started by swayidle, kronvale-screensaver
-# --fullscreen tours full-screen, holds nothing awake, and ends with status 0
-# on a key. On a workspace nobody sees, the compositor asks for no frames and
-# it sleeps; when the compositor ends, so does it, with status 1 and a line
-# that says so.
-#
-# labwc, Raspberry Pi OS's desktop: started from its autostart file as a
-# plain line does, full-screen, it sleeps while wlopm switches the output
-# off, and draws full-screen again once it is on.
-#
-# mutter, GNOME's, which draws no title bars of its own: the window has one.
+# Kronvale as a Wayland client, its own choice though an X server is offered
+# beside, as XWayland is. The fourth argument names the desk: sway (the
+# default; two outputs, the second at a scale of 2: the window's name, resizing,
+# F11, full-screen on either output with its own pixels, the blanking held
+# off full-screen only, Escape, a driver the user chose, the screensaver
+# started by swayidle on each output, sleep on a hidden workspace, the
+# compositor's end); labwc, Raspberry Pi OS's (started from its autostart
+# file, asleep while wlopm switches the output off); mutter, GNOME's (the
+# title bar it does not draw itself).
 . "$(dirname "$0")/lib.sh"
 desk=${4:-sway}
 
