@@ -7,7 +7,8 @@
 #
 #   debian13_root                 where it is (KRONVALE_DEBIAN13_ROOT, else
 #                                 /var/cache/kronvale/debian13)
-#   make_debian13_root            makes it, unless it is there
+#   make_debian13_root            makes it, unless it is there, and keeps
+#                                 its package lists fresh within a week
 #   in_debian13 COMMAND...        runs the command in it, as root, in this
 #                                 repository, which appears there at the same path
 #
@@ -47,7 +48,12 @@ make_debian13_root() {
     local root mirror
     root=$(debian13_root)
     ! debian13_here || return 0
-    [ ! -x "$root/usr/bin/apt-get" ] || return 0
+    if [ -x "$root/usr/bin/apt-get" ]; then
+        # Its package lists, which the tests install from, kept fresh within a week.
+        [ -n "$(find "$root/var/lib/apt/updated" -mtime -7 2> /dev/null)" ] ||
+            { in_debian13 apt-get update -qq && touch "$root/var/lib/apt/updated"; }
+        return
+    fi
     mirror=$(debian_mirror)
     if [ -z "$mirror" ]; then
         echo "debian13: no Debian archive found in the machine's apt sources" >&2
@@ -59,11 +65,12 @@ make_debian13_root() {
     # Everything the pass needs in it at once, arm64's beside amd64's, written
     # without syncing and without documentation: the root is the tests' alone.
     ${build_nice:+nice -n "$build_nice"} mmdebstrap --quiet --variant=apt --architectures=amd64,arm64 \
+        --skip=cleanup/apt/lists \
         --dpkgopt=force-unsafe-io --dpkgopt='path-exclude=/usr/share/doc/*' \
         --dpkgopt='path-exclude=/usr/share/man/*' --dpkgopt='path-exclude=/usr/share/locale/*' \
         --include="ca-certificates,libsdl1.2-compat-dev,$("$debian13_repository/scripts/setup" --list debian13-root | tr ' ' ',')" \
         trixie "$root.new" "deb $mirror trixie main" "deb $mirror trixie-updates main" &&
-        mv "$root.new" "$root"
+        touch "$root.new/var/lib/apt/updated" && mv "$root.new" "$root"
 }
 
 in_debian13() {

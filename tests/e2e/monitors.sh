@@ -70,6 +70,8 @@ fi
 launch --fullscreen
 wait_until 30 eval '[ "$(pgrep -c -P "$kronvale_pid")" = 2 ]' && wait_frames 10
 kill -KILL "$(pgrep -P "$kronvale_pid" | head -n 1)"
+# Counted once the launcher has reaped it.
+wait_until 10 eval '[ "$(pgrep -c -P "$kronvale_pid")" = 1 ]'
 wait_more_frames 10
 expect_eq "one Kronvale killed, the other draws on" "running 1" "$(running && echo running) $(pgrep -c -P "$kronvale_pid")"
 stop_program
