@@ -78,7 +78,7 @@ if find_window > /dev/null; then
     lost_at=$EPOCHREALTIME
     display=$DISPLAY
     stop_private_x
-    wait_exit 2
+    wait_exit
     took=$(awk -v a="$lost_at" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.2f", b - a }')
     expect_eq "the X server gone: status 1, one line naming it ($took s)" \
         "1 Display lost: the X server $display went away" "$exit_status $(stderr_text)"

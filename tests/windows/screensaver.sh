@@ -32,7 +32,10 @@ kept() {
 # keep that in the registry, as kronvale.exe's option.
 launch_windows kronvale.scr /c
 if dialog=$(find_windows_window Kronvale); then
-    focus "$dialog" && xdotool key --window "$dialog" space
+    # Space ticks the box that has the keyboard, once Wine has given it.
+    ticked() { [ "$(cd "$folder" && "$wine_run" "$windows_helper" ticks Kronvale | tr -d '\r')" = 100 ]; }
+    tick() { ticked || { focus "$dialog" && xdotool key --window "$dialog" space; }; }
+    again_until ticked tick
     press_ok "$dialog"
     wait_exit
     expect_eq "/c's dialog keeps the 12-hour labels, and ends with status 0" "0 --12-hour" \
@@ -122,7 +125,7 @@ expect_eq "saying so in stderr.txt" "No window 4242 to show the preview in"$'\r'
 setpriv --pdeathsig KILL -- "$wine_run" "$windows_helper" host 320 240 > "$work/host" 2> /dev/null &
 host_pid=$!
 launched+=("$host_pid")
-wait_until 10 test -s "$work/host"
+wait_until 30 test -s "$work/host"
 handle=$(tr -d '\r\n' < "$work/host")
 host_window=$(xdotool search --onlyvisible --name '^Preview host$' 2> /dev/null | head -n 1)
 if [ -n "$handle" ] && [ -n "$host_window" ]; then
@@ -132,7 +135,7 @@ if [ -n "$handle" ] && [ -n "$host_window" ]; then
     # into the host: the picture is read from there, all but its first row and
     # column.
     preview=
-    wait_until 10 eval 'preview=$(xwininfo -root -tree | awk '"'"'$2 == "(has" && $6 ~ /^320x240\+/ { print $1 }'"'"' | head -n 1); [ -n "$preview" ] || ended'
+    wait_until 30 eval 'preview=$(xwininfo -root -tree | awk '"'"'$2 == "(has" && $6 ~ /^320x240\+/ { print $1 }'"'"' | head -n 1); [ -n "$preview" ] || ended'
     if [ -n "$preview" ]; then
         ok "/p draws into a window of the host's size, 320 by 240"
         measured_window=$preview

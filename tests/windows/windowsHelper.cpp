@@ -5,6 +5,8 @@
 //                       /p, and lives until the window is closed
 //   box TITLE           waits up to ten seconds for a message box with that
 //                       title and prints its text (status 1 if none came)
+//   ticks TITLE         prints the check boxes of that window, 1 for each
+//                       ticked and 0 for each not, in their order
 //   monitors            prints how many monitors Windows sees
 #include <cstdio>
 #include <cstdlib>
@@ -81,6 +83,25 @@ int box(const char* title) {
     return 1;
 }
 
+BOOL CALLBACK addTick(HWND child, LPARAM ticks) {
+    char name[32] = "";
+    GetClassNameA(child, name, sizeof name);
+    if (_stricmp(name, "Button") == 0 &&
+        (GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX) {
+        *reinterpret_cast<std::string*>(ticks) +=
+            SendMessageA(child, BM_GETCHECK, 0, 0) == BST_CHECKED ? '1' : '0';
+    }
+    return TRUE;
+}
+
+int ticks(const char* title) {
+    HWND window = FindWindowA(nullptr, title);
+    std::string ticked;
+    EnumChildWindows(window, addTick, reinterpret_cast<LPARAM>(&ticked));
+    std::printf("%s\n", ticked.c_str());
+    return window != nullptr ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -90,10 +111,14 @@ int main(int argc, char* argv[]) {
     if (argc == 3 && std::strcmp(argv[1], "box") == 0) {
         return box(argv[2]);
     }
+    if (argc == 3 && std::strcmp(argv[1], "ticks") == 0) {
+        return ticks(argv[2]);
+    }
     if (argc == 2 && std::strcmp(argv[1], "monitors") == 0) {
         std::printf("%d\n", GetSystemMetrics(SM_CMONITORS));
         return 0;
     }
-    std::fprintf(stderr, "usage: %s host WIDTH HEIGHT | box TITLE | monitors\n", argv[0]);
+    std::fprintf(stderr, "usage: %s host WIDTH HEIGHT | box TITLE | ticks TITLE | monitors\n",
+                 argv[0]);
     return 2;
 }
