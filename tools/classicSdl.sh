@@ -101,6 +101,7 @@ unpack_classic_sdl() {
     fetch_sdl download libsdl1.2debian libsdl1.2-dev || return 1
     echo "== classic SDL 1.2, Debian's own packages libsdl1.2debian and libsdl1.2-dev, unpacked (once)"
     rm -rf "$prefix"
+    mkdir -p "$prefix"
     for deb in "$classic_sdl_root"/build-sdl-source/files/libsdl1.2*.deb; do
         dpkg-deb -x "$deb" "$prefix" || return 1
     done
